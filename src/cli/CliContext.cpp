@@ -1,0 +1,1 @@
+#include "cli/CliContext.h"

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+
+// The one place the model reads "now": due dates, item ids and the call
+// history depend on it, and tests must be able to set it.
+class Clock
+{
+public:
+    static QDateTime Now();
+    static QDate Today() { return Now().date(); }
+
+    // Fixes the time returned by Now(); an invalid value returns to the system clock.
+    static void SetFixed(const QDateTime& when);
+
+    // Days since 30 December 1899 with the time of day as a fraction.
+    static double ToDateTimeValue(const QDateTime& when);
+};
