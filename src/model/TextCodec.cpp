@@ -1,0 +1,73 @@
+#include "model/TextCodec.h"
+
+#include <QStringDecoder>
+
+namespace TextCodec {
+
+namespace {
+// Code points of the bytes 0x80 to 0x9F in Windows-1252; the rest match Latin-1.
+// The five undefined bytes map to the C1 controls of the same value.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool IsAscii(QByteArrayView bytes)
+{
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+QString DecodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+QString DecodeLine(QByteArrayView line)
+{
+    if (IsAscii(line))
+        return QString::fromLatin1(line);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(line);
+    if (!utf8.hasError())
+        return text;
+    return DecodeWindows1252(line);
+}
+
+QList<QString> SplitLines(QByteArrayView bytes)
+{
+    QList<QString> lines;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const bool last = end < 0;
+        if (last)
+            end = bytes.size();
+        qsizetype stop = end;
+        if (stop > start && bytes[stop - 1] == '\r')
+            --stop;
+        lines.append(DecodeLine(bytes.sliced(start, stop - start)));
+        start = end + 1;
+    }
+    return lines;
+}
+
+QByteArray Encode(const QString& text)
+{
+    return text.toUtf8();
+}
+
+} // namespace TextCodec

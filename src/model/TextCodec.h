@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+// Text files are written in UTF-8 with CR LF line ends. Readers accept LF
+// alone and fall back to Windows-1252 for a line that is not valid UTF-8, so
+// files written by older single-byte programs still read.
+namespace TextCodec {
+
+// Decodes one line (without its line end): UTF-8 when valid, else Windows-1252.
+QString DecodeLine(QByteArrayView line);
+
+// Decodes bytes as Windows-1252.
+QString DecodeWindows1252(QByteArrayView bytes);
+
+// Splits a whole file into decoded lines: LF ends a line, a CR before it is
+// dropped, a UTF-8 byte order mark at the start is skipped. A last line
+// without a line end is kept; an empty tail after the last line end is not.
+QList<QString> SplitLines(QByteArrayView bytes);
+
+// Encodes text for writing: UTF-8.
+QByteArray Encode(const QString& text);
+
+inline constexpr const char* kLineEnd = "\r\n";
+
+} // namespace TextCodec
