@@ -29,7 +29,7 @@ QString DecodeWindows1252(QByteArrayView bytes)
     QChar* out = text.data();
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(char16_t(b));
     }
     return text;
 }
