@@ -1,8 +1,18 @@
+#include "cli/Commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
-    (void)argc; (void)argv;
-    std::puts("zendrivo-cli");
-    return 0;
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zendrivo-cli"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int code = RunCli(app.arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    return code;
 }

@@ -1,1 +1,0 @@
-#include "cli/CliContext.h"

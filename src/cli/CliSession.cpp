@@ -1,0 +1,69 @@
+#include "cli/CliSession.h"
+
+#include "model/Database.h"
+#include "model/Exceptions.h"
+#include "model/TreeNode.h"
+#include "platform/DataPaths.h"
+
+CliSession::CliSession()
+{
+    QString error;
+    if (!DataPaths::EnterDataDirectory(&error))
+        throw CliError(error);
+    LoadDatabase(m_tree.CreateRoot());
+}
+
+TTreeNode* CliSession::NodeAt(const QString& path) const
+{
+    TTreeNode* node = m_tree.FindPath(path);
+    if (!node)
+        throw CliError(QStringLiteral("No such node: %1").arg(path));
+    return node;
+}
+
+void CliSession::Save()
+{
+    try {
+        SaveDatabase(m_tree);
+    } catch (const ESaveError& e) {
+        throw CliError(e.Message() + u": " + e.Detail());
+    }
+}
+
+CliArguments::CliArguments(const QStringList& args, const QStringList& valueOptions, const QStringList& flags)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!arg.startsWith(u"--") || arg == u"--") {
+            m_positional.append(arg);
+        } else if (valueOptions.contains(arg)) {
+            if (i + 1 >= args.size())
+                throw CliError(QStringLiteral("Option %1 needs a value").arg(arg));
+            m_values.append({arg, args[++i]});
+        } else if (flags.contains(arg)) {
+            m_flags.append(arg);
+        } else {
+            throw CliError(QStringLiteral("Unknown option %1").arg(arg));
+        }
+    }
+}
+
+bool CliArguments::Has(const QString& option) const
+{
+    if (m_flags.contains(option))
+        return true;
+    for (const auto& [name, value] : m_values) {
+        if (name == option)
+            return true;
+    }
+    return false;
+}
+
+QString CliArguments::Value(const QString& option, const QString& fallback) const
+{
+    for (const auto& [name, value] : m_values) {
+        if (name == option)
+            return value;
+    }
+    return fallback;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+#include <vector>
+
+// One subcommand of zendrivo-cli. run gets the arguments after the
+// subcommand's name and returns the exit code; failures throw CliError.
+struct CliCommand
+{
+    QString name;
+    QString usage;   // "tree [PATH]"
+    QString summary; // one line for --help
+    std::function<int(const QStringList& args, QTextStream& out)> run;
+};
+
+// Every subcommand, in the order --help lists them.
+const std::vector<CliCommand>& AllCommands();
+
+// The subcommands of each area, gathered by AllCommands().
+std::vector<CliCommand> DatabaseCommands();
+
+// Runs zendrivo-cli with its arguments (without the program name).
+int RunCli(const QStringList& args, QTextStream& out, QTextStream& err);

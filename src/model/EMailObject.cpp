@@ -1,0 +1,76 @@
+#include "model/EMailObject.h"
+
+#include "model/FieldRow.h"
+#include "model/ItemHost.h"
+#include "model/TextRules.h"
+
+TEMailObject::TEMailObject(const QString& title, const QString& value, std::int32_t id, const QString& comment)
+    : TZVBObject(ClassCode::EMail, title, value, id, comment)
+{
+}
+
+void TEMailObject::ReadDetails(const QString& line)
+{
+    ReadTagOnlyDetails(line, u"{Mail}");
+}
+
+QString TEMailObject::WriteRecord(int level) const
+{
+    return TagOnlyRecord(level, u"{Mail}");
+}
+
+void TEMailObject::AdjustListMenu(ListMenuMask& menu) const
+{
+    menu = ListMenuMask();
+    menu.Show(ListMenuEntry::SendMail);
+}
+
+bool TEMailObject::EditNew(TTreeNode* /*node*/)
+{
+    return EditInDialog(true);
+}
+
+bool TEMailObject::ImportFields(const QStringList& fieldNames, QStringList& row)
+{
+    const auto address = FieldRow::Value(fieldNames, row, QStringLiteral("E-Mail Address"));
+    if (!address)
+        return false;
+    SetValue(*address);
+    if (const auto title = FieldRow::Value(fieldNames, row, QStringLiteral("Title"))) {
+        SetTitle(*title);
+    } else {
+        const qsizetype at = Value().indexOf(u'@');
+        SetTitle(at < 0 ? Value() : Value().left(at));
+    }
+    if (const auto comment = FieldRow::Value(fieldNames, row, QStringLiteral("Comment")))
+        SetComment(*comment);
+    return !Title().isEmpty() && !Value().isEmpty();
+}
+
+QString TEMailObject::ExportField(const QString& fieldName) const
+{
+    if (fieldName == u"Title")
+        return FieldRow::Cell(Title());
+    if (fieldName == u"E-Mail Address")
+        return FieldRow::Cell(Value());
+    if (fieldName == u"Comment")
+        return FieldRow::Cell(Comment());
+    return QString();
+}
+
+void TEMailObject::DefaultAction()
+{
+    SendMail(QString());
+}
+
+void TEMailObject::SendMail(const QString& attachmentPath)
+{
+    if (ItemHost* host = ItemHost::Current())
+        host->SendMail(*this, attachmentPath);
+}
+
+QString TEMailObject::VCardLine() const
+{
+    const QString kind = TextRules::IsInternetMail(Value()) ? QStringLiteral("EMAIL;INTERNET:") : QStringLiteral("EMAIL:");
+    return kind + Value();
+}

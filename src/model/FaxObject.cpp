@@ -1,0 +1,77 @@
+#include "model/FaxObject.h"
+
+#include "model/FieldRow.h"
+#include "model/ItemHost.h"
+
+TFaxObject::TFaxObject(const QString& title, const QString& value, std::int32_t id, const QString& comment)
+    : TZVBObject(ClassCode::Fax, title, value, id, comment)
+{
+}
+
+void TFaxObject::ReadDetails(const QString& line)
+{
+    ReadTagOnlyDetails(line, u"{Faxs}");
+}
+
+QString TFaxObject::WriteRecord(int level) const
+{
+    return TagOnlyRecord(level, u"{Faxs}");
+}
+
+void TFaxObject::AdjustListMenu(ListMenuMask& menu) const
+{
+    menu = ListMenuMask();
+    menu.Show(ListMenuEntry::SendFax);
+    menu.Show(ListMenuEntry::Dial);
+}
+
+bool TFaxObject::EditNew(TTreeNode* /*node*/)
+{
+    return EditInDialog(true);
+}
+
+bool TFaxObject::ImportFields(const QStringList& fieldNames, QStringList& row)
+{
+    const auto title = FieldRow::Value(fieldNames, row, QStringLiteral("Title"));
+    const auto number = FieldRow::Value(fieldNames, row, QStringLiteral("Fax Number"));
+    if (!title || !number)
+        return false;
+    SetTitle(*title);
+    SetValue(*number);
+    if (const auto comment = FieldRow::Value(fieldNames, row, QStringLiteral("Comment")))
+        SetComment(*comment);
+    return !Title().isEmpty() && !Value().isEmpty();
+}
+
+QString TFaxObject::ExportField(const QString& fieldName) const
+{
+    if (fieldName == u"Title")
+        return FieldRow::Cell(Title());
+    if (fieldName == u"Fax Number")
+        return FieldRow::Cell(Value());
+    if (fieldName == u"Comment")
+        return FieldRow::Cell(Comment());
+    return QString();
+}
+
+void TFaxObject::DefaultAction()
+{
+    SendFax(QString());
+}
+
+void TFaxObject::SendFax(const QString& attachmentPath)
+{
+    if (ItemHost* host = ItemHost::Current())
+        host->SendFax(Title(), Value(), attachmentPath);
+}
+
+void TFaxObject::Dial()
+{
+    if (ItemHost* host = ItemHost::Current())
+        host->Dial(Title(), Value());
+}
+
+QString TFaxObject::VCardLine() const
+{
+    return u"TEL;FAX:" + Value();
+}

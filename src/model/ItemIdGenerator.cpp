@@ -1,0 +1,78 @@
+#include "model/ItemIdGenerator.h"
+
+#include "model/Clock.h"
+
+#include <algorithm>
+#include <cmath>
+
+ItemIdGenerator::ItemIdGenerator()
+{
+    const long double now = Clock::ToDateTimeValue(Clock::Now());
+    const auto whole = static_cast<long long>(std::floor(now * 10000.0L));
+    Seed(static_cast<int>(((whole % 31328) + 31328) % 31328), 9846);
+}
+
+ItemIdGenerator::ItemIdGenerator(int ij, int kl)
+{
+    Seed(ij, kl);
+}
+
+void ItemIdGenerator::Seed(int ij, int kl)
+{
+    ij = std::clamp(ij, 0, 31328);
+    kl = std::clamp(kl, 0, 30081);
+    int i = (ij / 177) % 177 + 2;
+    int j = ij % 177 + 2;
+    int k = (kl / 169) % 178 + 1;
+    int l = kl % 169;
+    for (long double& cell : m_u) {
+        long double s = 0.0L;
+        long double t = 0.5L;
+        for (int bit = 0; bit < 24; ++bit) {
+            const int m = (((i * j) % 179) * k) % 179;
+            i = j;
+            j = k;
+            k = m;
+            l = (53 * l + 1) % 169;
+            if ((l * m) % 64 >= 32)
+                s += t;
+            t *= 0.5L;
+        }
+        cell = s;
+    }
+    m_c = 362436.0L / 16777216.0L;
+    m_cd = 7654321.0L / 16777216.0L;
+    m_cm = 16777213.0L / 16777216.0L;
+    m_i97 = 96;
+    m_j97 = 32;
+}
+
+long double ItemIdGenerator::Next()
+{
+    long double uni = m_u[static_cast<size_t>(m_i97)] - m_u[static_cast<size_t>(m_j97)];
+    if (uni < 0.0L)
+        uni += 1.0L;
+    m_u[static_cast<size_t>(m_i97)] = uni;
+    if (--m_i97 < 0)
+        m_i97 = 96;
+    if (--m_j97 < 0)
+        m_j97 = 96;
+    m_c -= m_cd;
+    if (m_c < 0.0L)
+        m_c += m_cm;
+    uni -= m_c;
+    if (uni < 0.0L)
+        uni += 1.0L;
+    return uni;
+}
+
+std::int32_t ItemIdGenerator::NextId()
+{
+    return static_cast<std::int32_t>(std::floor(Next() * 2147450880.0L));
+}
+
+ItemIdGenerator& ItemIdGenerator::Shared()
+{
+    static ItemIdGenerator generator;
+    return generator;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Marsaglia and Zaman's universal random generator (RANMAR), the source of
+// new item ids. The same seeds give the same sequence as the published
+// algorithm, so ids drawn here match those of earlier installations.
+class ItemIdGenerator
+{
+public:
+    // Seeds with ij = whole part of (now as a date-time value x 10000) mod 31328 and kl = 9846.
+    ItemIdGenerator();
+    ItemIdGenerator(int ij, int kl);
+
+    // The next uniform value in [0, 1).
+    long double Next();
+    // The whole part of Next() x 7FFF8000h: an id for a new item.
+    std::int32_t NextId();
+
+    // The generator that CreateItem draws from, made on first use.
+    static ItemIdGenerator& Shared();
+
+private:
+    void Seed(int ij, int kl);
+
+    std::array<long double, 97> m_u{};
+    long double m_c = 0;
+    long double m_cd = 0;
+    long double m_cm = 0;
+    int m_i97 = 96;
+    int m_j97 = 32;
+};

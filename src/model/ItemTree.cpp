@@ -1,0 +1,287 @@
+#include "model/ItemTree.h"
+
+#include "model/ItemFactory.h"
+#include "model/TreeNode.h"
+#include "model/TreeObserver.h"
+#include "model/TreeOps.h"
+#include "model/ZVBObject.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+TItemTree::TItemTree() = default;
+
+TItemTree::~TItemTree()
+{
+    m_destroying = true;
+    m_observers.clear();
+    while (!m_top.empty())
+        m_top.pop_back();
+}
+
+TTreeNode* TItemTree::CreateRoot()
+{
+    ItemHandle root = CreateItem(ClassCode::Root, QStringLiteral("My Contacts"), QString(), kRootId, QString(), nullptr, QString());
+    TTreeNode* node = AddNode(nullptr, std::move(root.ownedRef));
+    node->SetImages(ImageIndex::Root, ImageIndex::Root);
+    return node;
+}
+
+TTreeNode* TItemTree::Root() const
+{
+    return m_top.empty() ? nullptr : m_top.front().get();
+}
+
+TTreeNode* TItemTree::Top(int row) const
+{
+    if (row < 0 || row >= TopCount())
+        return nullptr;
+    return m_top[static_cast<size_t>(row)].get();
+}
+
+template <typename F>
+void TItemTree::Notify(F&& f)
+{
+    if (m_destroying || m_resetDepth > 0)
+        return;
+    for (TreeObserver* observer : m_observers)
+        f(*observer);
+}
+
+TTreeNode* TItemTree::AddNode(TTreeNode* parent, std::unique_ptr<ItemRef> data)
+{
+    auto& siblings = parent ? parent->m_children : m_top;
+    const int row = static_cast<int>(siblings.size());
+    Notify([&](TreeObserver& o) { o.NodesAboutToBeInserted(parent, row, row); });
+    std::unique_ptr<TTreeNode> node(new TTreeNode(this, std::move(data)));
+    node->m_parent = parent;
+    node->m_row = row;
+    TTreeNode* raw = node.get();
+    siblings.push_back(std::move(node));
+    Invalidate();
+    Notify([&](TreeObserver& o) { o.NodesInserted(parent, row, row); });
+    return raw;
+}
+
+void TItemTree::DeleteNode(TTreeNode* node)
+{
+    if (!node)
+        return;
+    TTreeNode* parent = node->m_parent;
+    auto& siblings = parent ? parent->m_children : m_top;
+    const int row = node->m_row;
+    if (m_sortBatchDepth > 0) {
+        for (auto it = m_pendingSorts.begin(); it != m_pendingSorts.end();) {
+            if (*it == node || node->IsAncestorOf(*it))
+                it = m_pendingSorts.erase(it);
+            else
+                ++it;
+        }
+    }
+    Notify([&](TreeObserver& o) { o.NodesAboutToBeRemoved(parent, row, row); });
+    std::unique_ptr<TTreeNode> doomed = std::move(siblings[static_cast<size_t>(row)]);
+    siblings.erase(siblings.begin() + row);
+    Renumber(siblings);
+    Invalidate();
+    doomed.reset();
+    Notify([&](TreeObserver& o) { o.NodesRemoved(parent, row, row); });
+}
+
+void TItemTree::DeleteChildren(TTreeNode* node)
+{
+    while (node && node->ChildCount() > 0)
+        DeleteNode(node->Child(node->ChildCount() - 1));
+}
+
+bool TItemTree::MoveNode(TTreeNode* node, TTreeNode* newParent)
+{
+    if (!node || !newParent || !node->m_parent || node == newParent || node->IsAncestorOf(newParent))
+        return false;
+    if (node->m_parent == newParent)
+        return true;
+    const int dueCount = node->Item()->DueCount();
+    ChangeAncestorsDueCount(node->m_parent, -dueCount);
+    const int newRow = newParent->ChildCount();
+    Notify([&](TreeObserver& o) { o.NodeAboutToBeMoved(node, newParent, newRow); });
+    auto& oldSiblings = node->m_parent->m_children;
+    const int row = node->m_row;
+    std::unique_ptr<TTreeNode> moving = std::move(oldSiblings[static_cast<size_t>(row)]);
+    oldSiblings.erase(oldSiblings.begin() + row);
+    Renumber(oldSiblings);
+    moving->m_parent = newParent;
+    moving->m_row = newRow;
+    newParent->m_children.push_back(std::move(moving));
+    Invalidate();
+    ChangeAncestorsDueCount(newParent, dueCount);
+    node->Item()->AttachToNode(node);
+    Notify([&](TreeObserver& o) { o.NodeMoved(node); });
+    return true;
+}
+
+void TItemTree::SortChildren(TTreeNode* parent)
+{
+    if (m_sortBatchDepth > 0) {
+        if (parent)
+            m_pendingSorts.insert(parent);
+        else
+            m_pendingTopSort = true;
+        return;
+    }
+    auto& siblings = parent ? parent->m_children : m_top;
+    if (siblings.size() < 2)
+        return;
+    const auto less = [](const std::unique_ptr<TTreeNode>& a, const std::unique_ptr<TTreeNode>& b) {
+        return CompareItems(a->Item(), b->Item()) < 0;
+    };
+    if (std::is_sorted(siblings.begin(), siblings.end(), less))
+        return;
+    Notify([&](TreeObserver& o) { o.ChildrenAboutToBeSorted(parent); });
+    std::stable_sort(siblings.begin(), siblings.end(), less);
+    Renumber(siblings);
+    Invalidate();
+    Notify([&](TreeObserver& o) { o.ChildrenSorted(parent); });
+}
+
+void TItemTree::Renumber(std::vector<std::unique_ptr<TTreeNode>>& nodes)
+{
+    int row = 0;
+    for (auto& n : nodes)
+        n->m_row = row++;
+}
+
+void TItemTree::EnsureFlat() const
+{
+    if (m_flatValid)
+        return;
+    m_flat.clear();
+    // Iterative pre-order walk; subtree sizes are filled on the way back.
+    std::vector<TTreeNode*> stack;
+    for (auto it = m_top.rbegin(); it != m_top.rend(); ++it)
+        stack.push_back(it->get());
+    while (!stack.empty()) {
+        TTreeNode* n = stack.back();
+        stack.pop_back();
+        n->m_position = static_cast<int>(m_flat.size());
+        m_flat.push_back(n);
+        for (auto it = n->m_children.rbegin(); it != n->m_children.rend(); ++it)
+            stack.push_back(it->get());
+    }
+    for (auto it = m_flat.rbegin(); it != m_flat.rend(); ++it) {
+        TTreeNode* n = *it;
+        int size = 1;
+        for (const auto& child : n->m_children)
+            size += child->m_subtreeSize;
+        n->m_subtreeSize = size;
+    }
+    m_flatValid = true;
+}
+
+int TItemTree::Count() const
+{
+    EnsureFlat();
+    return static_cast<int>(m_flat.size());
+}
+
+TTreeNode* TItemTree::NodeAt(int position) const
+{
+    EnsureFlat();
+    if (position < 0 || position >= static_cast<int>(m_flat.size()))
+        return nullptr;
+    return m_flat[static_cast<size_t>(position)];
+}
+
+int TItemTree::PositionOf(const TTreeNode* node) const
+{
+    EnsureFlat();
+    return node ? node->m_position : -1;
+}
+
+int TItemTree::SubtreeSizeOf(const TTreeNode* node) const
+{
+    EnsureFlat();
+    return node ? node->m_subtreeSize : 0;
+}
+
+TTreeNode* TItemTree::FindPath(const QString& path) const
+{
+    const QStringList parts = path.split(u'/');
+    TTreeNode* found = nullptr;
+    const std::vector<std::unique_ptr<TTreeNode>>* level = &m_top;
+    for (const QString& part : parts) {
+        found = nullptr;
+        for (const auto& n : *level) {
+            if (n->Item()->Title() == part) {
+                found = n.get();
+                break;
+            }
+        }
+        if (!found)
+            return nullptr;
+        level = &found->m_children;
+    }
+    return found;
+}
+
+QString TItemTree::PathOf(const TTreeNode* node)
+{
+    QStringList parts;
+    for (; node; node = node->Parent())
+        parts.prepend(node->Item()->Title());
+    return parts.join(u'/');
+}
+
+void TItemTree::AddObserver(TreeObserver* observer)
+{
+    m_observers.push_back(observer);
+}
+
+void TItemTree::RemoveObserver(TreeObserver* observer)
+{
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
+void TItemTree::NotifyNodeChanged(TTreeNode* node)
+{
+    Notify([&](TreeObserver& o) { o.NodeChanged(node); });
+}
+
+void TItemTree::NotifyContentsChanged(TZVBObject* container)
+{
+    Notify([&](TreeObserver& o) { o.ContentsChanged(container); });
+}
+
+TItemTree::SortBatch::SortBatch(TItemTree& tree) : m_tree(tree)
+{
+    ++m_tree.m_sortBatchDepth;
+}
+
+TItemTree::SortBatch::~SortBatch()
+{
+    if (--m_tree.m_sortBatchDepth > 0)
+        return;
+    const std::set<TTreeNode*> pending = std::move(m_tree.m_pendingSorts);
+    m_tree.m_pendingSorts.clear();
+    for (TTreeNode* node : pending)
+        m_tree.SortChildren(node);
+    if (m_tree.m_pendingTopSort) {
+        m_tree.m_pendingTopSort = false;
+        m_tree.SortChildren(nullptr);
+    }
+}
+
+TItemTree::ResetScope::ResetScope(TItemTree& tree) : m_tree(tree)
+{
+    if (m_tree.m_resetDepth++ == 0) {
+        for (TreeObserver* o : m_tree.m_observers)
+            o->TreeAboutToBeReset();
+    }
+}
+
+TItemTree::ResetScope::~ResetScope()
+{
+    if (--m_tree.m_resetDepth == 0) {
+        for (TreeObserver* o : m_tree.m_observers)
+            o->TreeReset();
+    }
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <set>
+#include <vector>
+
+class ItemRef;
+class TreeObserver;
+class TTreeNode;
+class TZVBObject;
+
+// The folder tree: normally one top node, the root "My Contacts". It keeps a
+// flat depth-first list of its nodes, rebuilt lazily after a change, so that
+// positions and subtree runs are answered without walking the tree.
+class TItemTree
+{
+public:
+    TItemTree();
+    ~TItemTree();
+    TItemTree(const TItemTree&) = delete;
+    TItemTree& operator=(const TItemTree&) = delete;
+
+    // Creates the root item "My Contacts" with its fixed id as the top node.
+    TTreeNode* CreateRoot();
+    TTreeNode* Root() const;
+    int TopCount() const { return static_cast<int>(m_top.size()); }
+    TTreeNode* Top(int row) const;
+
+    // Adds a node holding the item as the last child of the parent (a top
+    // node when the parent is null) and returns it.
+    TTreeNode* AddNode(TTreeNode* parent, std::unique_ptr<ItemRef> data);
+    // Deletes the node with its subtree and every item in it.
+    void DeleteNode(TTreeNode* node);
+    // Deletes every node below the given one.
+    void DeleteChildren(TTreeNode* node);
+    // Moves a node with its subtree to the end of another node's children.
+    // Refused (false) for a top node, a move into itself or its own subtree.
+    bool MoveNode(TTreeNode* node, TTreeNode* newParent);
+    // Sorts a node's children by the compare rule (folders first, then titles
+    // ignoring case). While a SortBatch is open, sorting waits for its end.
+    void SortChildren(TTreeNode* parent);
+
+    // Depth-first positions and the flat list.
+    int Count() const;
+    TTreeNode* NodeAt(int position) const;
+    int PositionOf(const TTreeNode* node) const;
+    int SubtreeSizeOf(const TTreeNode* node) const;
+
+    // The node at a path of titles joined by "/" from the root's title down,
+    // for example "My Contacts/Business/Acme"; null when there is none.
+    TTreeNode* FindPath(const QString& path) const;
+    // The titles from the root down joined by "/".
+    static QString PathOf(const TTreeNode* node);
+
+    void AddObserver(TreeObserver* observer);
+    void RemoveObserver(TreeObserver* observer);
+
+    // Defers sorting during bulk changes; each touched node sorts once at the end.
+    class SortBatch
+    {
+    public:
+        explicit SortBatch(TItemTree& tree);
+        ~SortBatch();
+        SortBatch(const SortBatch&) = delete;
+        SortBatch& operator=(const SortBatch&) = delete;
+
+    private:
+        TItemTree& m_tree;
+    };
+
+    // Resets the observers around many changes (load, revert).
+    class ResetScope
+    {
+    public:
+        explicit ResetScope(TItemTree& tree);
+        ~ResetScope();
+        ResetScope(const ResetScope&) = delete;
+        ResetScope& operator=(const ResetScope&) = delete;
+
+    private:
+        TItemTree& m_tree;
+    };
+
+    // Notifications, sent by the tree operations.
+    void NotifyNodeChanged(TTreeNode* node);
+    void NotifyContentsChanged(TZVBObject* container);
+    bool Resetting() const { return m_resetDepth > 0; }
+
+private:
+    void Invalidate() { m_flatValid = false; }
+    void EnsureFlat() const;
+    void Renumber(std::vector<std::unique_ptr<TTreeNode>>& nodes);
+    template <typename F> void Notify(F&& f);
+
+    std::vector<std::unique_ptr<TTreeNode>> m_top;
+    std::vector<TreeObserver*> m_observers;
+    mutable std::vector<TTreeNode*> m_flat;
+    mutable bool m_flatValid = false;
+    int m_sortBatchDepth = 0;
+    std::set<TTreeNode*> m_pendingSorts;
+    bool m_pendingTopSort = false;
+    int m_resetDepth = 0;
+    bool m_destroying = false;
+};

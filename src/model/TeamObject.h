@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/ZVBObject.h"
+
+// A plain named group, named in place when new.
+class TTeamObject : public TZVBObject
+{
+public:
+    TTeamObject(const QString& title, const QString& value, std::int32_t id, const QString& comment);
+
+    void ReadDetails(const QString& line) override;
+    QString WriteRecord(int level) const override;
+};

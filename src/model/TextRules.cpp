@@ -1,0 +1,140 @@
+#include "model/TextRules.h"
+
+#include <array>
+
+namespace TextRules {
+
+QString Clean(const QString& text)
+{
+    bool dirty = false;
+    for (QChar c : text) {
+        if (c == u'\r' || c == u'\n' || c == u'~') {
+            dirty = true;
+            break;
+        }
+    }
+    if (!dirty)
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            out.append(u' ');
+        } else if (c == u'~') {
+            if (!out.endsWith(u'~'))
+                out.append(c);
+        } else {
+            out.append(c);
+        }
+    }
+    if (out.endsWith(u'~'))
+        out.chop(1);
+    return out;
+}
+
+QList<QString> SplitFields(QStringView text)
+{
+    QList<QString> fields;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype at = text.indexOf(u"~~", start);
+        if (at < 0)
+            break;
+        fields.append(text.sliced(start, at - start).toString());
+        start = at + 2;
+    }
+    fields.append(text.sliced(start).toString());
+    return fields;
+}
+
+ScannedInteger ScanInteger(QStringView text)
+{
+    ScannedInteger result;
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    bool negative = false;
+    bool hex = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i < text.size() && text[i] == u'$') {
+        hex = true;
+        ++i;
+    }
+    const std::int64_t limit = hex ? 0xFFFFFFFFLL : (negative ? 2147483648LL : 2147483647LL);
+    std::int64_t value = 0;
+    bool complete = true;
+    while (i < text.size()) {
+        const char16_t c = text[i].unicode();
+        int digit = -1;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (hex && c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (hex && c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        if (digit < 0)
+            break;
+        const std::int64_t next = value * (hex ? 16 : 10) + digit;
+        if (next > limit) {
+            complete = false;
+            break;
+        }
+        value = next;
+        result.ok = true;
+        ++i;
+    }
+    result.consumed = i;
+    if (complete && negative)
+        value = -value;
+    // Hexadecimal texts name the bit pattern of a 32-bit value.
+    result.value = static_cast<std::int32_t>(static_cast<std::uint32_t>(value & 0xFFFFFFFFLL));
+    if (!complete)
+        result.ok = false;
+    return result;
+}
+
+std::int32_t ParseInteger(QStringView text)
+{
+    const ScannedInteger scanned = ScanInteger(text);
+    if (scanned.ok && scanned.consumed == text.size())
+        return scanned.value;
+    // Incomplete: the digits read so far count, without the minus sign.
+    return scanned.value < 0 && scanned.value != INT32_MIN ? -scanned.value : scanned.value;
+}
+
+bool IsUrl(const QString& text)
+{
+    static const std::array<QStringView, 7> schemes = {
+        u"http:", u"wais:", u"news:", u"ftp:", u"mailto:", u"gopher:", u"telnet:"};
+    if (text.size() <= 7)
+        return false;
+    for (QStringView scheme : schemes) {
+        if (text.startsWith(scheme, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+bool IsInternetMail(const QString& address)
+{
+    return address.contains(u'@');
+}
+
+QString DigitsOnly(QStringView text)
+{
+    QString digits;
+    digits.reserve(text.size());
+    for (QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            digits.append(c);
+    }
+    return digits;
+}
+
+} // namespace TextRules

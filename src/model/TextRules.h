@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+
+// Text rules shared by the item classes and the record format.
+namespace TextRules {
+
+// Texts are stored unescaped between "~~" separators, one record a line, so
+// a text entering the model loses what would break its record: a line break
+// becomes a blank, a run of "~" shrinks to one, and a "~" at the end goes
+// (it would join the separator that follows it).
+QString Clean(const QString& text);
+
+// Splits at each "~~"; the remainder is the last field (a~~b gives two
+// fields, a~~b~~ three, the third empty).
+QList<QString> SplitFields(QStringView text);
+
+// The record format's integer rule: blanks, an optional sign or "$" for
+// hexadecimal, digits. An incomplete text gives the value of the digits read
+// so far (or before the 32-bit range would be exceeded) without the minus sign.
+std::int32_t ParseInteger(QStringView text);
+
+// Strict variant for headers: the number of characters consumed and whether
+// any digit was read. Leading blanks are skipped.
+struct ScannedInteger
+{
+    std::int32_t value = 0;
+    qsizetype consumed = 0;
+    bool ok = false;
+};
+ScannedInteger ScanInteger(QStringView text);
+
+// True for texts of more than 7 characters that begin, ignoring case, with
+// http:, wais:, news:, ftp:, mailto:, gopher: or telnet:.
+bool IsUrl(const QString& text);
+
+// An Internet mail address is one that contains "@".
+bool IsInternetMail(const QString& address);
+
+// Every character other than 0 to 9 removed.
+QString DigitsOnly(QStringView text);
+
+} // namespace TextRules

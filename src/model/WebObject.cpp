@@ -1,0 +1,74 @@
+#include "model/WebObject.h"
+
+#include "model/FieldRow.h"
+#include "model/ItemHost.h"
+#include "model/TextRules.h"
+
+TWebObject::TWebObject(const QString& title, const QString& value, std::int32_t id, const QString& comment)
+    : TZVBObject(ClassCode::Website, title, value, id, comment)
+{
+}
+
+void TWebObject::ReadDetails(const QString& line)
+{
+    ReadTagOnlyDetails(line, u"{Webs}");
+}
+
+QString TWebObject::WriteRecord(int level) const
+{
+    return TagOnlyRecord(level, u"{Webs}");
+}
+
+void TWebObject::AdjustListMenu(ListMenuMask& menu) const
+{
+    menu = ListMenuMask();
+    menu.Show(ListMenuEntry::Open);
+    menu.Show(ListMenuEntry::Browse);
+}
+
+bool TWebObject::EditNew(TTreeNode* /*node*/)
+{
+    return EditInDialog(true);
+}
+
+bool TWebObject::ImportFields(const QStringList& fieldNames, QStringList& row)
+{
+    const auto url = FieldRow::Value(fieldNames, row, QStringLiteral("Website"));
+    if (!url)
+        return false;
+    SetValue(*url);
+    if (const auto title = FieldRow::Value(fieldNames, row, QStringLiteral("Title")))
+        SetTitle(*title);
+    else if (TextRules::IsUrl(Value()))
+        SetTitle(Value());
+    if (const auto comment = FieldRow::Value(fieldNames, row, QStringLiteral("Comment")))
+        SetComment(*comment);
+    return !Title().isEmpty() && !Value().isEmpty();
+}
+
+QString TWebObject::ExportField(const QString& fieldName) const
+{
+    if (fieldName == u"Title")
+        return FieldRow::Cell(Title());
+    if (fieldName == u"Website")
+        return FieldRow::Cell(Value());
+    if (fieldName == u"Comment")
+        return FieldRow::Cell(Comment());
+    return QString();
+}
+
+void TWebObject::DefaultAction()
+{
+    Browse();
+}
+
+void TWebObject::Browse()
+{
+    if (ItemHost* host = ItemHost::Current())
+        host->Browse(Value());
+}
+
+QString TWebObject::VCardLine() const
+{
+    return u"URL:" + Value();
+}

@@ -1,0 +1,302 @@
+#include "model/ZVBObject.h"
+
+#include "model/ItemHost.h"
+#include "model/ItemTree.h"
+#include "model/TextRules.h"
+#include "model/TreeNode.h"
+#include "model/TreeOps.h"
+
+TZVBObject::TZVBObject(int classCode, const QString& title, const QString& value, std::int32_t id,
+                       const QString& comment)
+    : m_id(id),
+      m_classCode(static_cast<std::uint8_t>(classCode & 0xFF)),
+      m_title(TextRules::Clean(title)),
+      m_value(TextRules::Clean(value)),
+      m_comment(TextRules::Clean(comment))
+{
+}
+
+TZVBObject::~TZVBObject()
+{
+    // The ancestors' due counts drop before the item goes.
+    if (m_due) {
+        ChangeAncestorsDueCount(m_node, -1);
+        m_due = 0;
+    }
+    ClearContents();
+}
+
+TItemTree* TZVBObject::Tree() const
+{
+    return m_node ? m_node->Tree() : nullptr;
+}
+
+TZVBObject* TZVBObject::Holder() const
+{
+    if (!m_node)
+        return nullptr;
+    if (IsContainer() || m_classCode == ClassCode::Root) {
+        if (m_node->Item() != this)
+            return m_node->Item();
+        return m_node->Parent() ? m_node->Parent()->Item() : nullptr;
+    }
+    return m_node->Item();
+}
+
+void TZVBObject::SetComment(const QString& comment)
+{
+    m_comment = TextRules::Clean(comment);
+    Changed();
+}
+
+void TZVBObject::SetTitle(const QString& title)
+{
+    m_title = TextRules::Clean(title);
+    Changed();
+    if (m_node) {
+        if (TTreeNode* parent = m_node->Parent())
+            m_node->Tree()->SortChildren(parent);
+    }
+}
+
+void TZVBObject::StoreValue(const QString& value)
+{
+    m_value = TextRules::Clean(value);
+    Changed();
+}
+
+void TZVBObject::Changed()
+{
+    TItemTree* tree = Tree();
+    if (!tree)
+        return;
+    if (m_node->Item() == this)
+        tree->NotifyNodeChanged(m_node);
+    else
+        tree->NotifyContentsChanged(m_node->Item());
+}
+
+void TZVBObject::SetValue(const QString& value)
+{
+    StoreValue(value);
+}
+
+int TZVBObject::ImageIndex() const
+{
+    return m_isRemote ? ImageIndex::RemoteFolder : m_classCode;
+}
+
+void TZVBObject::ReadDetails(const QString& /*line*/)
+{
+    // The root and items of unknown classes carry no details.
+}
+
+QString TZVBObject::RecordHeader(int level) const
+{
+    return u'{' + QString::number(level) + u' ' + QString::number(m_classCode) + u" }" + m_title + u"~~" + m_value
+        + u"~~" + m_comment + u"~~" + QString::number(m_id);
+}
+
+QString TZVBObject::WriteRecord(int level) const
+{
+    // Unknown classes write an empty details line, since every record but
+    // the root's is read as two lines.
+    if (m_classCode == ClassCode::Root)
+        return RecordHeader(level);
+    return RecordHeader(level) + u"\r\n";
+}
+
+bool TZVBObject::DetailFields(const QString& line, QStringView tag, QList<QString>& fields)
+{
+    if (!line.startsWith(tag))
+        return false;
+    fields = TextRules::SplitFields(QStringView(line).sliced(tag.size()));
+    return true;
+}
+
+QString TZVBObject::TagOnlyRecord(int level, QStringView tag) const
+{
+    return RecordHeader(level) + u"\r\n" + tag + QString::number(static_cast<std::int32_t>(m_categories));
+}
+
+void TZVBObject::ReadTagOnlyDetails(const QString& line, QStringView tag)
+{
+    if (!line.startsWith(tag))
+        return;
+    m_categories = static_cast<std::uint32_t>(TextRules::ParseInteger(QStringView(line).sliced(tag.size())));
+}
+
+bool TZVBObject::ReadFieldsAndCategories(const QString& line, QStringView tag, std::initializer_list<QString*> targets)
+{
+    QList<QString> fields;
+    if (!DetailFields(line, tag, fields))
+        return false;
+    qsizetype at = 0;
+    for (QString* target : targets) {
+        if (at >= fields.size()) {
+            m_categories = 0;
+            return true;
+        }
+        *target = TextRules::Clean(fields[at++]);
+    }
+    m_categories = at < fields.size() ? static_cast<std::uint32_t>(TextRules::ParseInteger(fields[at])) : 0;
+    return true;
+}
+
+QString TZVBObject::RecordWithFields(int level, QStringView tag, const QStringList& fields) const
+{
+    QString line = RecordHeader(level) + u"\r\n" + tag;
+    for (const QString& field : fields)
+        line += field + u"~~";
+    return line + QString::number(static_cast<std::int32_t>(m_categories));
+}
+
+void TZVBObject::AdjustListMenu(ListMenuMask& menu) const
+{
+    menu = ListMenuMask();
+    menu.Show(ListMenuEntry::Open);
+}
+
+int TZVBObject::SelectedImageIndex() const
+{
+    if (m_classCode != ClassCode::Folder)
+        return m_classCode;
+    return m_isRemote ? ImageIndex::OpenRemoteFolder : ImageIndex::OpenFolder;
+}
+
+bool TZVBObject::EditNew(TTreeNode* node)
+{
+    if (ItemHost* host = ItemHost::Current(); host && node)
+        host->BeginRename(*node);
+    return true;
+}
+
+bool TZVBObject::ImportFields(const QStringList& /*fieldNames*/, QStringList& /*row*/)
+{
+    return false;
+}
+
+QString TZVBObject::ExportField(const QString& /*fieldName*/) const
+{
+    return QString();
+}
+
+void TZVBObject::ImportVCard(TCard& /*card*/)
+{
+}
+
+void TZVBObject::DefaultAction()
+{
+    if (ItemHost* host = ItemHost::Current())
+        host->SelectNode(m_node);
+}
+
+bool TZVBObject::Edit()
+{
+    return EditInDialog(false);
+}
+
+bool TZVBObject::EditInDialog(bool isNew)
+{
+    ItemHost* host = ItemHost::Current();
+    return host && host->EditItem(*this, isNew);
+}
+
+// The actions below belong to the classes that offer them in their pop-up
+// menu; the others never show the entry, so the base does nothing.
+void TZVBObject::SendMail(const QString& /*attachmentPath*/) {}
+void TZVBObject::SendFax(const QString& /*attachmentPath*/) {}
+void TZVBObject::Dial() {}
+void TZVBObject::Browse() {}
+void TZVBObject::AdvanceDate() {}
+void TZVBObject::Launch() {}
+void TZVBObject::Refresh() {}
+
+void TZVBObject::WriteHtmlEntry(QStringList& out, bool /*withVCardLink*/) const
+{
+    QString line = u"<em><strong>" + m_title + u"</em></strong> " + m_value;
+    if (!m_comment.isEmpty())
+        line += u" - " + m_comment;
+    out.append(line + u"<br>");
+}
+
+void TZVBObject::WriteHtmlIndexLink(QStringList& /*out*/, const QString& /*page*/) const {}
+
+bool TZVBObject::ListedInHtmlIndex() const
+{
+    return true;
+}
+
+void TZVBObject::WriteVCard(const QString& /*path*/) const {}
+
+QString TZVBObject::VCardLine() const
+{
+    return QString();
+}
+
+QString TZVBObject::CopyToClipboard() const
+{
+    // The record at level 1; the desktop puts it on the clipboard beside ClipboardText().
+    return WriteRecord(1);
+}
+
+QString TZVBObject::ClipboardText() const
+{
+    return m_value;
+}
+
+void TZVBObject::AttachToNode(TTreeNode* node)
+{
+    if (m_due && node != m_node && !IsContainer()) {
+        ChangeAncestorsDueCount(m_node, -1);
+        ChangeAncestorsDueCount(node, +1);
+    }
+    m_node = node;
+    RefreshInRemote();
+}
+
+void TZVBObject::RefreshInRemote()
+{
+    const TZVBObject* holder = Holder();
+    m_inRemote = holder && (holder->IsRemote() || holder->InRemote());
+    if (!IsContainer() || !m_node || m_node->Item() != this)
+        return;
+    const bool below = m_isRemote || m_inRemote;
+    for (const auto& ref : m_contents)
+        ref->Item()->m_inRemote = below;
+    for (const auto& child : m_node->Children())
+        child->Item()->RefreshInRemote();
+}
+
+void TZVBObject::SetDue(int due)
+{
+    due = due ? 1 : 0;
+    if (due == m_due)
+        return;
+    ChangeAncestorsDueCount(m_node, due ? +1 : -1);
+    m_due = due;
+    Changed();
+}
+
+void TZVBObject::AppendContent(std::unique_ptr<ItemRef> ref)
+{
+    m_contents.push_back(std::move(ref));
+}
+
+std::unique_ptr<ItemRef> TZVBObject::TakeContent(const ItemRef* ref)
+{
+    for (auto it = m_contents.begin(); it != m_contents.end(); ++it) {
+        if (it->get() == ref) {
+            std::unique_ptr<ItemRef> taken = std::move(*it);
+            m_contents.erase(it);
+            return taken;
+        }
+    }
+    return nullptr;
+}
+
+void TZVBObject::ClearContents()
+{
+    while (!m_contents.empty())
+        m_contents.pop_back();
+}
