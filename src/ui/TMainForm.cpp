@@ -6,7 +6,9 @@
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 #include "ui/AppInfo.h"
+#include "ui/DropCommands.h"
 #include "ui/FolderTreeModel.h"
+#include "ui/ItemCommands.h"
 #include "ui/ItemListModel.h"
 #include "ui/ItemListPane.h"
 #include "ui/ItemPopupMenu.h"
@@ -38,6 +40,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
     LoadDatabase(root);
 
     CreatePanes();
+    m_commands = new ItemCommands(*this);
+    m_commands->AddPopupActions(m_popup, m_popup->RenameAction());
+    m_drops = new DropCommands(*this);
+    m_folderModel->SetDropHandler([this](const QMimeData* data, TTreeNode* target) { return m_drops->DropOnNode(data, target); });
+    m_listModel->SetDropHandler(
+        [this](const QMimeData* data, const TZVBObject* target) { return m_drops->ListAccepts(data, target); },
+        [this](const QMimeData* data, TZVBObject* target) { return m_drops->DropOnList(data, target); });
     CreateActions();
     CreateToolBars();
     CreateStatusBar();
@@ -63,6 +72,9 @@ void TMainForm::CreatePanes()
     m_folders->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_folders->setContextMenuPolicy(Qt::CustomContextMenu);
     m_folders->installEventFilter(this);
+    m_folders->setDragDropMode(QAbstractItemView::DragDrop);
+    m_folders->setDefaultDropAction(Qt::CopyAction);
+    m_folders->setDropIndicatorShown(true);
     m_folders->expand(m_folderModel->index(0, 0));
 
     m_items = new ItemListPane(*m_listModel);
@@ -154,6 +166,8 @@ void TMainForm::CreateMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
+    file->addMenu(m_commands->FileNewMenu());
+    file->addSeparator();
     QAction* save = file->addAction(QStringLiteral("&Save Database"), this, &TMainForm::SaveDatabaseCommand);
     save->setObjectName(QStringLiteral("SaveDatabase"));
     save->setStatusTip(QStringLiteral("Save all changes to the database now"));
@@ -168,9 +182,10 @@ void TMainForm::CreateMenus()
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
+    m_commands->AddEditActions(edit);
+    edit->addSeparator();
     QAction* selectAll = edit->addAction(QStringLiteral("&Select All"), this, [this] { m_items->SelectAll(); });
     selectAll->setObjectName(QStringLiteral("SelectAll"));
-    selectAll->setShortcut(QKeySequence::SelectAll);
     selectAll->setStatusTip(QStringLiteral("Select every item in the right-hand pane"));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
@@ -222,6 +237,9 @@ void TMainForm::CreateToolBars()
     up->setStatusTip(QStringLiteral("Go to the folder that holds this one"));
     up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
     m_speedBar->addSeparator();
+    m_commands->FillSpeedBar(m_speedBar);
+    m_speedBar->addSeparator();
+    m_commands->FillNewItemBar(m_newBar);
     const QStyle::StandardPixmap viewIcons[] = {QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogListView,
                                                 QStyle::SP_FileDialogListView, QStyle::SP_FileDialogDetailedView};
     int i = 0;

@@ -9,6 +9,8 @@
 
 class FolderTreeModel;
 class ItemListModel;
+class DropCommands;
+class ItemCommands;
 class ItemListPane;
 class ItemPopupMenu;
 class MainWindowHost;
@@ -40,6 +42,8 @@ public:
     FolderTreeModel* FolderModel() const { return m_folderModel; }
     ItemListModel* ListModel() const { return m_listModel; }
     MainWindowHost& Host() const { return *m_host; }
+    ItemCommands& Commands() const { return *m_commands; }
+    DropCommands& Drops() const { return *m_drops; }
 
     // "Folders" or "MainItems": the pane that last had the focus.
     QString ActivePane() const { return m_activePane; }
@@ -106,6 +110,8 @@ private:
     QMenu* m_viewMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     ItemPopupMenu* m_popup = nullptr;
+    ItemCommands* m_commands = nullptr;
+    DropCommands* m_drops = nullptr;
     QString m_activePane = QStringLiteral("Folders");
     bool m_firstShow = true;
     bool m_saved = false;
