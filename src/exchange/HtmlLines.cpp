@@ -41,7 +41,8 @@ bool DeclaresMacCharset(QByteArrayView bytes)
 bool IsUtf8(QByteArrayView line)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)utf8(line);
+    // The decoder works lazily: converting to a string runs it.
+    const QString decoded = utf8(line);
     return !utf8.hasError();
 }
 } // namespace
