@@ -14,9 +14,12 @@
 #include <QFileInfo>
 
 namespace {
-TTreeNode* CreateFolder(TTreeNode* parent, const QString& title)
+// New nodes take their sorted place when the import's sort batch ends.
+TTreeNode* CreateChild(int classCode, TTreeNode* parent, const QString& title, const QString& value = QString())
 {
-    return CreateItem(ClassCode::Folder, title, QString(), 0, QString(), parent, QString()).node;
+    TTreeNode* node = CreateItem(classCode, title, value, 0, QString(), parent, QString()).node;
+    parent->Tree()->SortChildren(parent);
+    return node;
 }
 
 TTreeNode* FirstNodeTitled(const TItemTree& tree, const QString& title)
@@ -54,10 +57,10 @@ public:
             } else {
                 while (m_target->Level() > m_maxDepth && m_target->Parent())
                     m_target = m_target->Parent();
-                m_target = CreateFolder(m_target, folderName);
+                m_target = CreateChild(ClassCode::Folder, m_target, folderName);
             }
         }
-        CreateItem(ClassCode::Website, itemName, shortcut.Url(), 0, QString(), m_target, QString());
+        CreateChild(ClassCode::Website, m_target, itemName, shortcut.Url());
         ++m_count;
     }
 
@@ -92,7 +95,7 @@ ImportResult ImportFavorites(TTreeNode* selected, const QString& directory)
     const TItemTree::SortBatch batch(tree);
 
     ImportResult result;
-    result.folder = CreateFolder(selected, QFileInfo(root).fileName());
+    result.folder = CreateChild(ClassCode::Folder, selected, QFileInfo(root).fileName());
     FavoritesWalk walk(selected, result.folder);
     TFileIterator iterator;
     iterator.SetRootFolder(root);

@@ -7,6 +7,7 @@
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
 #include "model/ItemTree.h"
+#include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 
 namespace {
@@ -17,9 +18,12 @@ TTreeNode* TopNode(TItemTree& tree)
     return tree.Top(0);
 }
 
+// The folder takes its sorted place when the import's sort batch ends.
 TTreeNode* CreateFolder(TTreeNode* parent, const QString& title)
 {
-    return CreateItem(ClassCode::Folder, title, QString(), 0, QString(), parent, QString()).node;
+    TTreeNode* node = CreateItem(ClassCode::Folder, title, QString(), 0, QString(), parent, QString()).node;
+    parent->Tree()->SortChildren(parent);
+    return node;
 }
 } // namespace
 
@@ -35,6 +39,7 @@ ImportResult ImportNSBook(TItemTree& tree, const QString& path)
         CreateItem(ClassCode::Website, title, anchor.link, 0, QString(), result.folder, QString());
         ++result.count;
     }
+    tree.SortChildren(result.folder);
     return result;
 }
 

@@ -41,6 +41,7 @@ ImportResult ImportEudoraBytes(TItemTree& tree, QByteArrayView bytes)
     result.folder = CreateItem(ClassCode::Folder, QStringLiteral("Eudora Addresses"), QString(), 0, QString(),
                                tree.Top(0), QString())
                         .node;
+    tree.SortChildren(tree.Top(0));
     // The new folder holds only what this loop made, so the first alias item
     // of each nickname is what a title search of the folder would find.
     QHash<QString, TZVBObject*> byNickname;
