@@ -7,7 +7,9 @@ const std::vector<CliCommand>& AllCommands()
 {
     static const std::vector<CliCommand> commands = [] {
         std::vector<CliCommand> all;
-        for (auto group : {DatabaseCommands, FindCommands})
+        for (auto group : {DatabaseCommands,
+                           ImportCommands,
+                           FindCommands})
             for (CliCommand& c : group())
                 all.push_back(std::move(c));
         return all;

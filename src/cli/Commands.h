@@ -23,6 +23,7 @@ const std::vector<CliCommand>& AllCommands();
 // The subcommands of each area, gathered by AllCommands().
 std::vector<CliCommand> DatabaseCommands();
 std::vector<CliCommand> FindCommands();
+std::vector<CliCommand> ImportCommands();
 
 // Runs zendrivo-cli with its arguments (without the program name).
 int RunCli(const QStringList& args, QTextStream& out, QTextStream& err);
