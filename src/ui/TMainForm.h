@@ -10,6 +10,10 @@
 class FolderTreeModel;
 class ItemListModel;
 class DropCommands;
+class ImageLists;
+class ItemIcons;
+class TIniOut;
+class TTipBar;
 class ItemCommands;
 class ItemListPane;
 class ItemPopupMenu;
@@ -69,6 +73,9 @@ public:
     void SaveAtExit();
 
     int DocumentImageIndex(const QString& path, int currentIndex);
+    ImageLists& Images() const { return *m_images; }
+    TIniOut& Settings() const { return *m_settings; }
+    TTipBar* TipBar() const { return m_tipBar; }
 
 Q_SIGNALS:
     void ToolTipPathChanged(const QString& path);
@@ -86,6 +93,7 @@ private:
     void CreateMenus();
     void CreateToolBars();
     void CreateStatusBar();
+    void CreateSettings();
     void UpdateItemCount();
     void ShowPopupMenu(const QPoint& globalPos);
     TZVBObject* PopupItem() const;
@@ -105,7 +113,10 @@ private:
     QToolBar* m_speedBar = nullptr;
     QToolBar* m_newBar = nullptr;
     QToolBar* m_findBar = nullptr;
-    QToolBar* m_tipBar = nullptr;
+    TTipBar* m_tipBar = nullptr;
+    ImageLists* m_images = nullptr;
+    std::unique_ptr<ItemIcons> m_icons;
+    std::unique_ptr<TIniOut> m_settings;
     QActionGroup* m_viewGroup = nullptr;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
@@ -115,5 +126,4 @@ private:
     QString m_activePane = QStringLiteral("Folders");
     bool m_firstShow = true;
     bool m_saved = false;
-    QStringList m_ownCommandLine;
 };
