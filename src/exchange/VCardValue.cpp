@@ -91,7 +91,7 @@ QStringList Split(QStringView text, Escapes escapes)
             current.append(c);
         } else if (c == u'"' && escapes != Escapes::Version3) {
             quoted = !quoted;
-        } else if (!quoted && (c == u';' || c == u',')) {
+        } else if (!quoted && (c == u';' || (c == u',' && escapes != Escapes::Version3))) {
             values.append(current);
             current.clear();
         } else {

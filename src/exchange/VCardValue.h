@@ -13,7 +13,7 @@ namespace VCardValue {
 enum class Escapes {
     Plain,     // no version line (our own files): no escapes, double quotes shield separators
     Version21, // as Plain, and "\;" is a literal semicolon
-    Version3,  // 3.0 and 4.0: \, \; \: \\ \" \n \N; double quotes are text
+    Version3,  // 3.0 and 4.0: \, \; \: \\ \" \n \N; only ";" separates, double quotes are text
 };
 
 // Undoes quoted-printable "=XX" escapes; a "=" not followed by two hex digits stays.
@@ -24,7 +24,7 @@ QByteArray DecodeQuotedPrintable(QByteArrayView bytes);
 // Windows-1252, when none is named or the named one is unknown).
 QString Decode(QByteArrayView bytes, const VCardHead& head);
 
-// Leading blanks dropped, then split at unescaped ";" and "," into values.
+// Leading blanks dropped, then split at unescaped separators into values.
 QStringList Split(QStringView text, Escapes escapes);
 
 } // namespace VCardValue
