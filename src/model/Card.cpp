@@ -3,7 +3,11 @@
 #include "model/Exceptions.h"
 #include "model/TextCodec.h"
 
-#include <QSaveFile>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace CardParameter {
 
@@ -180,19 +184,27 @@ QString Format(const std::vector<TCard>& cards)
     return text;
 }
 
+// Written beside the target and renamed over it, so a failure leaves an old
+// file whole. Unlike the database save there is no flush to the disk: an
+// export of many cards would spend almost all its time waiting for it.
 void Save(const QString& path, const std::vector<TCard>& cards)
 {
-    QSaveFile file(path);
+    const QString part = path + u".part";
+    QFile file(part);
     const auto fail = [&](const QString& reason) {
+        file.remove();
         throw EZendrivoError(QStringLiteral("Unable to write the file: %1 (%2)").arg(path, reason));
     };
-    if (!file.open(QIODevice::WriteOnly))
-        fail(file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw EZendrivoError(QStringLiteral("Unable to write the file: %1 (%2)").arg(path, file.errorString()));
     const QByteArray bytes = TextCodec::Encode(Format(cards));
-    if (file.write(bytes) != bytes.size())
+    if (file.write(bytes) != bytes.size() || !file.flush())
         fail(file.errorString());
-    if (!file.commit())
+    file.close();
+    if (file.error() != QFileDevice::NoError)
         fail(file.errorString());
+    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)
+        fail(QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 } // namespace CardText

@@ -83,7 +83,7 @@ namespace CardText {
 // The file text of the cards: "begin:vcard", the formatted properties and
 // "end:vcard" for each, every line ended by CR LF, no version line.
 QString Format(const std::vector<TCard>& cards);
-// Writes the cards as UTF-8 through a save file, so a failure leaves an
-// existing file whole; throws EZendrivoError naming the file and the reason.
+// Writes the cards as UTF-8; a failure leaves an existing file whole and
+// throws EZendrivoError naming the file and the reason.
 void Save(const QString& path, const std::vector<TCard>& cards);
 } // namespace CardText

@@ -1,4 +1,5 @@
 #include "model/Card.h"
+#include "model/ItemCard.h"
 #include "model/ItemFactory.h"
 #include "model/OrgObject.h"
 #include "model/PersonObject.h"
@@ -90,13 +91,31 @@ void TPersonObject::ImportVCard(TCard& card)
     ImportContactPoints(this, m_primaries, card);
 }
 
-void TPersonObject::WriteVCard(const QString& path) const
+bool BuildItemCard(const TZVBObject& item, TCard& card)
 {
-    TCard card;
+    if (const auto* person = dynamic_cast<const TPersonObject*>(&item)) {
+        person->BuildCard(card);
+        return true;
+    }
+    if (const auto* org = dynamic_cast<const TOrgObject*>(&item)) {
+        org->BuildCard(card);
+        return true;
+    }
+    return false;
+}
+
+void TPersonObject::BuildCard(TCard& card) const
+{
     card.Add(PropertyOf(u"N:" + m_lastName + u';' + m_firstName + u';' + m_middleName + u';' + m_salutation));
     card.Add(PropertyOf(u"FN:" + Value()));
     card.Add(PropertyOf(u"TITLE:" + Title()));
     AddContactPoints(this, m_primaries, card);
+}
+
+void TPersonObject::WriteVCard(const QString& path) const
+{
+    TCard card;
+    BuildCard(card);
     CardText::Save(path, {card});
 }
 
@@ -107,11 +126,16 @@ void TOrgObject::ImportVCard(TCard& card)
     ImportContactPoints(this, m_primaries, card);
 }
 
-void TOrgObject::WriteVCard(const QString& path) const
+void TOrgObject::BuildCard(TCard& card) const
 {
-    TCard card;
     for (const char16_t* name : {u"N:", u"FN:", u"ORG:"})
         card.Add(PropertyOf(QString::fromUtf16(name) + Title()));
     AddContactPoints(this, m_primaries, card);
+}
+
+void TOrgObject::WriteVCard(const QString& path) const
+{
+    TCard card;
+    BuildCard(card);
     CardText::Save(path, {card});
 }
