@@ -16,5 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TItemTree tree;
     bool flip = false;
     VCardImport::ImportCards(file, tree.CreateRoot(), [&flip](const TCard&) { return flip = !flip; });
-    return text.isNull() ? 0 : 0;
+    (void)text;
+    return 0;
 }
