@@ -24,6 +24,7 @@ const std::vector<CliCommand>& AllCommands();
 std::vector<CliCommand> DatabaseCommands();
 std::vector<CliCommand> FindCommands();
 std::vector<CliCommand> ImportCommands();
+std::vector<CliCommand> ExportCommands();
 
 // Runs zendrivo-cli with its arguments (without the program name).
 int RunCli(const QStringList& args, QTextStream& out, QTextStream& err);
