@@ -22,6 +22,8 @@
 #include "ui/THelpBrowser.h"
 #include "ui/TIniOut.h"
 #include "ui/TTipBar.h"
+#include "ui/TVCImportDlg.h"
+#include "exchange/VCardImport.h"
 #include "ui/WindowGeometryAdapter.h"
 #include "platform/ProfileFile.h"
 
@@ -263,6 +265,7 @@ void TMainForm::CreateToolBars()
     addToolBarBreak();
     m_tipBar = new TTipBar(this);
     m_tipBar->setWindowTitle(QStringLiteral("Tip Bar"));
+    m_tipBar->SetTipFile(TTipBar::DefaultTips());
     m_tipBar->setProperty("Tag", 3);
     addToolBar(m_tipBar);
     connect(m_tipBar, &TTipBar::HelpRequested, this, [](int context) { THelpBrowser::OpenContext(context); });
@@ -458,6 +461,10 @@ void TMainForm::ImportArgument(const QString& argument)
         if (argument.contains(u".zvd")) {
             ImportExchangeFile(m_tree.Root(), argument);
             m_tree.SortChildren(m_tree.Root());
+            RefreshListPane(SelectedNode());
+        } else if (argument.contains(u".vcf")) {
+            VCardImport::ImportFile(argument, m_tree.Root(),
+                                    [this](const TCard& card) { return TVCImportDlg::AskAsOrganization(card, this); });
             RefreshListPane(SelectedNode());
         }
     } catch (const EZendrivoError& e) {
