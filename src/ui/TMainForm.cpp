@@ -7,6 +7,9 @@
 #include "model/ZVBObject.h"
 #include "ui/AppInfo.h"
 #include "ui/DropCommands.h"
+#include "ui/CategoryNames.h"
+#include "ui/FilterController.h"
+#include "ui/FindController.h"
 #include "ui/FolderTreeModel.h"
 #include "ui/ImageLists.h"
 #include "ui/ItemCommands.h"
@@ -38,7 +41,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QListWidget>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -121,9 +126,12 @@ void TMainForm::CreatePanes()
         ShowPopupMenu(m_folders->viewport()->mapToGlobal(pos));
     });
 
+    // The tree and, while a filter is on, the category list in its place.
+    m_left = new QStackedWidget;
+    m_left->addWidget(m_folders);
     m_splitter = new QSplitter(Qt::Horizontal);
     m_splitter->setObjectName(QStringLiteral("WinSplitterPanel"));
-    m_splitter->addWidget(m_folders);
+    m_splitter->addWidget(m_left);
     m_splitter->addWidget(m_items);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({220, 540});
@@ -207,6 +215,7 @@ void TMainForm::CreateMenus()
     edit->setObjectName(QStringLiteral("EditMenu"));
     m_commands->AddEditActions(edit);
     edit->addSeparator();
+    edit->addAction(m_find->FindAction());
     QAction* selectAll = edit->addAction(QStringLiteral("&Select All"), this, [this] { m_items->SelectAll(); });
     selectAll->setObjectName(QStringLiteral("SelectAll"));
     selectAll->setStatusTip(QStringLiteral("Select every item in the right-hand pane"));
@@ -270,12 +279,21 @@ void TMainForm::CreateToolBars()
     addToolBar(m_tipBar);
     connect(m_tipBar, &TTipBar::HelpRequested, this, [](int context) { THelpBrowser::OpenContext(context); });
 
-    QAction* up = m_speedBar->addAction(QStringLiteral("Up"), this, &TMainForm::UpOneLevel);
+    QAction* up = m_findBar->addAction(QStringLiteral("Up"), this, &TMainForm::UpOneLevel);
     up->setObjectName(QStringLiteral("UpOneBtn"));
     up->setToolTip(QStringLiteral("Up One Level"));
     up->setStatusTip(QStringLiteral("Go to the folder that holds this one"));
     up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
-    m_speedBar->addSeparator();
+    m_find = new FindController(*this, *m_findBar);
+    m_filters = new FilterController(*m_findBar, m_left);
+    m_left->addWidget(m_filters->FilterListBox());
+    m_filters->SetNames(CategoryNames::ReadDefault());
+    CategoryNames::SetCurrent(m_filters->Names());
+    connect(m_filters, &FilterController::FilterOnChanged, this, [this](bool on) {
+        m_left->setCurrentWidget(on ? static_cast<QWidget*>(m_filters->FilterListBox()) : m_folders);
+    });
+    connect(m_filters, &FilterController::Changed, this, [this] { RefreshListPane(SelectedNode()); });
+    m_listModel->SetFilter([this](const TZVBObject& item) { return m_filters->PassesFilter(item); });
     m_commands->FillSpeedBar(m_speedBar);
     m_commands->CutAction()->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
     m_commands->CopyAction()->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));

@@ -10,6 +10,9 @@
 class FolderTreeModel;
 class ItemListModel;
 class DropCommands;
+class FilterController;
+class FindController;
+class QStackedWidget;
 class ImageLists;
 class ItemIcons;
 class TIniOut;
@@ -48,6 +51,8 @@ public:
     MainWindowHost& Host() const { return *m_host; }
     ItemCommands& Commands() const { return *m_commands; }
     DropCommands& Drops() const { return *m_drops; }
+    FindController& Find() const { return *m_find; }
+    FilterController& Filters() const { return *m_filters; }
 
     // "Folders" or "MainItems": the pane that last had the focus.
     QString ActivePane() const { return m_activePane; }
@@ -123,6 +128,9 @@ private:
     ItemPopupMenu* m_popup = nullptr;
     ItemCommands* m_commands = nullptr;
     DropCommands* m_drops = nullptr;
+    FindController* m_find = nullptr;
+    FilterController* m_filters = nullptr;
+    QStackedWidget* m_left = nullptr;
     QString m_activePane = QStringLiteral("Folders");
     bool m_firstShow = true;
     bool m_saved = false;
