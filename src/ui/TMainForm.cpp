@@ -11,6 +11,7 @@
 #include "ui/ItemListPane.h"
 #include "ui/ItemPopupMenu.h"
 #include "ui/MainWindowHost.h"
+#include "ui/RunItemDialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -32,6 +33,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(AppInfo::ProductName());
     resize(760, 520);
+    m_host->SetEditor([this](TZVBObject& item, bool isNew) { return RunItemDialog(item, isNew, this); });
 
     // The root "My Contacts" and the database below it, before any view exists.
     TTreeNode* root = m_tree.CreateRoot();
