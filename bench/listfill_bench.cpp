@@ -2,6 +2,7 @@
 // and laid out in the details view, as the user sees it.
 #include "model/ItemFactory.h"
 #include "model/TreeNode.h"
+#include "model/ZVBObject.h"
 #include "ui/ItemListModel.h"
 #include "ui/ItemListPane.h"
 #include "ui/TMainForm.h"

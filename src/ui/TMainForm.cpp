@@ -30,6 +30,8 @@
 #include "ui/WindowGeometryAdapter.h"
 #include "platform/ProfileFile.h"
 
+#include "ui/RunItemDialog.h"
+
 #include <QFileIconProvider>
 
 #include <QAction>
@@ -57,6 +59,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
     resize(640, 480);
     m_images = new ImageLists(this);
     m_icons = std::make_unique<ItemIcons>(*m_images);
+    m_host->SetEditor([this](TZVBObject& item, bool isNew) { return RunItemDialog(item, isNew, this); });
 
     // The root "My Contacts" and the database below it, before any view exists.
     TTreeNode* root = m_tree.CreateRoot();
@@ -382,6 +385,8 @@ void TMainForm::RefreshListPane(TTreeNode* node)
 
 void TMainForm::UpdateItemCount()
 {
+    if (!m_panels[1])
+        return; // still being built
     m_panels[1]->setText(QString::number(m_listModel->rowCount()) + u" item(s)");
 }
 
