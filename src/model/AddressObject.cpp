@@ -73,10 +73,9 @@ bool TAddressObject::ImportFields(const QStringList& fieldNames, QStringList& ro
         return false;
     QStringList lines{*line1};
     StoreValue(*line1);
-    if (const auto title = field(u"Title"))
-        SetTitle(*title);
-    else if (!fieldNames.contains(QStringLiteral("Title")))
-        SetTitle(QStringLiteral("New Address"));
+    // A title that is not chosen or lies beyond a short row is missing
+    // alike, as for e-mail items and websites.
+    SetTitle(field(u"Title").value_or(QStringLiteral("New Address")));
     if (const auto v = field(u"Address Line 2"))
         lines.append(*v);
     if (const auto v = field(u"Address Line 3"))

@@ -71,12 +71,16 @@ void TItemTree::DeleteNode(TTreeNode* node)
     TTreeNode* parent = node->m_parent;
     auto& siblings = parent ? parent->m_children : m_top;
     const int row = node->m_row;
-    if (m_sortBatchDepth > 0) {
-        for (auto it = m_pendingSorts.begin(); it != m_pendingSorts.end();) {
-            if (*it == node || node->IsAncestorOf(*it))
-                it = m_pendingSorts.erase(it);
-            else
-                ++it;
+    // Pending sorts must not outlive their nodes. Walking the doomed subtree
+    // keeps this cheap when a bulk import deletes rejected rows one by one.
+    if (m_sortBatchDepth > 0 && !m_pendingSorts.empty()) {
+        std::vector<TTreeNode*> stack{node};
+        while (!stack.empty()) {
+            TTreeNode* n = stack.back();
+            stack.pop_back();
+            m_pendingSorts.erase(n);
+            for (const auto& child : n->m_children)
+                stack.push_back(child.get());
         }
     }
     Notify([&](TreeObserver& o) { o.NodesAboutToBeRemoved(parent, row, row); });
