@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "exchange/ExchangeFile.h"
 #include "model/Database.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
@@ -60,13 +61,13 @@ int ImportZvd(const QStringList& args, QTextStream& out)
         files.append(QFileInfo(file).absoluteFilePath());
         if (!QFileInfo(file).isFile())
             throw CliError(QStringLiteral("No such file: %1").arg(file));
-        if (!file.endsWith(u".zvd", Qt::CaseInsensitive))
+        if (!ExchangeFile::IsExchangeFile(file))
             throw CliError(QStringLiteral("Not an exchange file (.zvd): %1").arg(file));
     }
     CliSession session;
     int count = 0;
     for (const QString& file : files)
-        count += ImportExchangeFile(session.Root(), file);
+        count += ExchangeFile::ImportExchangeFile(session.Tree(), file);
     session.Save();
     out << "Imported " << count << " item(s)\n";
     return 0;

@@ -41,7 +41,7 @@ int ImportLines(TTreeNode* target, const QList<QString>& lines, int classCode, c
 
 int ImportCSV(TTreeNode* target, const QString& path, int classCode, const QStringList& fields, Separator separator)
 {
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo::exists(path))
         return -1;
     const QList<QString> lines = DelimitedText::DecodeLines(FileAccess::ReadImportFile(path));
     return ImportLines(target, lines, classCode, fields, separator);

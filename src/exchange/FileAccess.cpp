@@ -4,12 +4,16 @@
 #include "model/TextCodec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace FileAccess {
 
 QByteArray ReadImportFile(const QString& path)
 {
+    // A directory opens like a file and reads as nothing; say what it is.
+    if (QFileInfo(path).isDir())
+        throw EReadError(QStringLiteral("Cannot read %1: it is a directory").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EReadError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
