@@ -45,28 +45,42 @@ QStringList SplitLine(QStringView record)
     QStringList values;
     if (record.isEmpty())
         return values;
+    // Whole runs between quotes and commas are appended at once; most
+    // values are one run.
     QString value;
     bool quoted = false;
     const qsizetype n = record.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = record[i];
+    qsizetype i = 0;
+    while (i < n) {
         if (quoted) {
-            if (c != u'"') {
-                value += c;
-            } else if (i + 1 < n && record[i + 1] == u'"') {
-                value += c;
-                ++i;
+            const qsizetype quote = record.indexOf(u'"', i);
+            if (quote < 0) {
+                value += record.sliced(i);
+                break;
+            }
+            value += record.sliced(i, quote - i);
+            if (quote + 1 < n && record[quote + 1] == u'"') {
+                value += u'"';
+                i = quote + 2;
             } else {
                 quoted = false;
+                i = quote + 1;
             }
-        } else if (c == u'"') {
+            continue;
+        }
+        qsizetype stop = i;
+        while (stop < n && record[stop] != u'"' && record[stop] != u',')
+            ++stop;
+        value += record.sliced(i, stop - i);
+        if (stop == n)
+            break;
+        if (record[stop] == u'"') {
             quoted = true;
-        } else if (c == u',') {
+        } else {
             values.append(value);
             value.clear();
-        } else {
-            value += c;
         }
+        i = stop + 1;
     }
     values.append(value);
     return values;

@@ -67,7 +67,7 @@ bool TAddressObject::EditNew(TTreeNode* /*node*/)
 
 bool TAddressObject::ImportFields(const QStringList& fieldNames, QStringList& row)
 {
-    const auto field = [&](const char16_t* name) { return FieldRow::Value(fieldNames, row, QString::fromUtf16(name)); };
+    const auto field = [&](const char16_t* name) { return FieldRow::Value(fieldNames, row, QStringView(name)); };
     const auto line1 = field(u"Address Line 1");
     if (!line1)
         return false;

@@ -141,7 +141,28 @@ void TItemTree::SortChildren(TTreeNode* parent)
     if (std::is_sorted(siblings.begin(), siblings.end(), less))
         return;
     Notify([&](TreeObserver& o) { o.ChildrenAboutToBeSorted(parent); });
-    std::stable_sort(siblings.begin(), siblings.end(), less);
+    // The keys sit beside the nodes, so comparing does not chase a node, its
+    // cell and its item each time (a bulk import sorts many thousands).
+    struct Keyed
+    {
+        bool folder;
+        const QString* title;
+        std::unique_ptr<TTreeNode> node;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(siblings.size());
+    for (auto& node : siblings) {
+        const TZVBObject* item = node->Item();
+        static const QString none;
+        keyed.push_back({item && item->ClassCode() == ClassCode::Folder, item ? &item->Title() : &none, std::move(node)});
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        if (a.folder != b.folder)
+            return a.folder;
+        return a.title->compare(*b.title, Qt::CaseInsensitive) < 0;
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        siblings[i] = std::move(keyed[i].node);
     Renumber(siblings);
     Invalidate();
     Notify([&](TreeObserver& o) { o.ChildrenSorted(parent); });

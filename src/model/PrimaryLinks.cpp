@@ -90,7 +90,7 @@ void PrimaryLinks::ImportContactPoints(TZVBObject* owner, const QStringList& fie
         {ClassCode::EMail, u"Primary EMail", u"E-Mail Address"},
         {ClassCode::Website, u"Primary Website", u"Website"}};
     for (const auto& kind : kinds) {
-        if (!FieldRow::Value(names, row, QString::fromUtf16(kind.needs)))
+        if (!FieldRow::Value(names, row, QStringView(kind.needs)))
             continue;
         const QString label = QString::fromUtf16(kind.label);
         FieldRow::Set(names, row, QStringLiteral("Title"), label);
