@@ -1,0 +1,49 @@
+#include "model/Exceptions.h"
+#include "platform/DataPaths.h"
+#include "ui/AppInfo.h"
+#include "ui/SignalWatcher.h"
+#include "ui/StartupOptions.h"
+#include "ui/TLogicForm.h"
+#include "ui/TMainForm.h"
+#include "ui/TPBJustOne.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSessionManager>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    const bool startHidden = StartupOptions::StartHidden(arguments);
+    QApplication::setApplicationName(AppInfo::ProductName());
+    QApplication::setApplicationDisplayName(AppInfo::ProductName());
+    QApplication::setApplicationVersion(AppInfo::Version());
+    // The window hides to the tray; only Exit ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QString error;
+    if (!DataPaths::EnterDataDirectory(&error)) {
+        QMessageBox::critical(nullptr, AppInfo::ProductName(), error);
+        return 1;
+    }
+
+    // A second start hands its arguments to the first and ends here.
+    TPBJustOne justOne;
+    if (justOne.HandOver(arguments))
+        return 0;
+
+    SignalWatcher signals;
+    TLogicForm tray;
+    TMainForm form;
+    tray.SetMainForm(&form);
+    QObject::connect(&justOne, &TPBJustOne::ArgumentsReceived, &form, &TMainForm::HandleCommandLine);
+    QObject::connect(&tray, &TLogicForm::ExitRequested, &app, &QApplication::quit);
+    QObject::connect(&signals, &SignalWatcher::TerminationRequested, &app, &QApplication::quit);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager&) { form.SaveAtExit(); });
+    QObject::connect(&app, &QApplication::aboutToQuit, &form, &TMainForm::SaveAtExit);
+
+    if (!startHidden)
+        tray.Restore();
+    return QApplication::exec();
+}

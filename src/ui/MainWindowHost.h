@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/ItemHost.h"
+
+#include <functional>
+
+class TMainForm;
+
+// The desktop's answers to the items' requests: dialogs, selecting nodes,
+// renaming in place, and handing numbers, addresses and files on.
+class MainWindowHost : public ItemHost
+{
+public:
+    explicit MainWindowHost(TMainForm& form);
+    ~MainWindowHost() override;
+
+    bool EditItem(TZVBObject& item, bool isNew) override;
+    void BeginRename(TTreeNode& node) override;
+    void SelectNode(TTreeNode* node) override;
+    void Dial(const QString& name, const QString& number) override;
+    void SendMail(TEMailObject& item, const QString& attachmentPath) override;
+    void SendFax(const QString& name, const QString& number, const QString& attachmentPath) override;
+    void Browse(const QString& url) override;
+    void ShellOpen(const QString& path, const QString& parameters, const QString& workingDirectory) override;
+    int DocumentImageIndex(const QString& path, int currentIndex) override;
+    int ToolImageIndex(const QString& program) override;
+    double RemoteLastModified(const QString& url) override;
+    bool DownloadRemote(const QString& url, const QString& localFile) override;
+
+    // The item dialogs, installed by the dialog layer.
+    using Editor = std::function<bool(TZVBObject& item, bool isNew)>;
+    void SetEditor(Editor editor) { m_editor = std::move(editor); }
+
+private:
+    void ShowLaunchError(const QString& error);
+
+    TMainForm& m_form;
+    Editor m_editor;
+};

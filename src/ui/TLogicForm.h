@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class TMainForm;
+
+// The tray host: the icon in the notification area with its menu. It owns
+// the program's lifetime; "&Exit" ends it.
+class TLogicForm : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TLogicForm(QObject* parent = nullptr);
+    ~TLogicForm() override;
+
+    void SetMainForm(TMainForm* form);
+    QMenu* TrayPopup() const { return m_menu; }
+    QSystemTrayIcon* TrayIcon() const { return m_tray; }
+    QString ToolTip() const { return m_toolTip; }
+    void SetToolTip(const QString& tip);
+
+    // "&Restore": shows the main window and makes it active.
+    void Restore();
+
+Q_SIGNALS:
+    void ExitRequested();
+
+private:
+    TMainForm* m_form = nullptr;
+    QSystemTrayIcon* m_tray = nullptr;
+    QMenu* m_menu = nullptr;
+    QString m_toolTip;
+};

@@ -1,0 +1,448 @@
+#include "ui/TMainForm.h"
+
+#include "model/Database.h"
+#include "model/Exceptions.h"
+#include "model/FolderObject.h"
+#include "model/TreeNode.h"
+#include "model/ZVBObject.h"
+#include "ui/AppInfo.h"
+#include "ui/FolderTreeModel.h"
+#include "ui/ItemListModel.h"
+#include "ui/ItemListPane.h"
+#include "ui/ItemPopupMenu.h"
+#include "ui/MainWindowHost.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QTreeView>
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_unique<MainWindowHost>(*this))
+{
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(AppInfo::ProductName());
+    resize(760, 520);
+
+    // The root "My Contacts" and the database below it, before any view exists.
+    TTreeNode* root = m_tree.CreateRoot();
+    LoadDatabase(root);
+
+    CreatePanes();
+    CreateActions();
+    CreateToolBars();
+    CreateStatusBar();
+    CreateMenus();
+
+    SelectNode(root);
+    m_activePane = QStringLiteral("Folders");
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreatePanes()
+{
+    m_folderModel = new FolderTreeModel(m_tree, this);
+    m_listModel = new ItemListModel(m_tree, this);
+
+    m_folders = new QTreeView;
+    m_folders->setObjectName(QStringLiteral("Folders"));
+    m_folders->setModel(m_folderModel);
+    m_folders->setHeaderHidden(true);
+    m_folders->setIndentation(20);
+    m_folders->setUniformRowHeights(true);
+    m_folders->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    m_folders->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_folders->installEventFilter(this);
+    m_folders->expand(m_folderModel->index(0, 0));
+
+    m_items = new ItemListPane(*m_listModel);
+    connect(m_items, &ItemListPane::FocusEntered, this, [this] { m_activePane = QStringLiteral("MainItems"); });
+    connect(m_items, &ItemListPane::Activated, this, [](TZVBObject* item) { item->DefaultAction(); });
+    connect(m_items, &ItemListPane::ContextMenuRequested, this, &TMainForm::ShowPopupMenu);
+    connect(m_listModel, &ItemListModel::Refilled, this, &TMainForm::UpdateItemCount);
+
+    connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (TTreeNode* node = FolderTreeModel::NodeAt(current))
+                    RefreshListPane(node);
+            });
+    connect(m_folders, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        // The right button first selects the node under the mouse.
+        const QModelIndex index = m_folders->indexAt(pos);
+        if (!index.isValid())
+            return;
+        m_folders->setCurrentIndex(index);
+        m_activePane = QStringLiteral("Folders");
+        ShowPopupMenu(m_folders->viewport()->mapToGlobal(pos));
+    });
+
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setObjectName(QStringLiteral("WinSplitterPanel"));
+    m_splitter->addWidget(m_folders);
+    m_splitter->addWidget(m_items);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({220, 540});
+    m_splitter->setChildrenCollapsible(false);
+    setCentralWidget(m_splitter);
+
+    m_popup = new ItemPopupMenu(this);
+    connect(m_popup, &ItemPopupMenu::RenameTriggered, this, [this] {
+        if (m_activePane == u"MainItems")
+            m_items->EditCurrent();
+        else
+            RenameNodeInPlace(SelectedNode());
+    });
+    connect(m_popup, &ItemPopupMenu::EntryTriggered, this, [this](ListMenuEntry entry) {
+        TZVBObject* item = PopupItem();
+        if (!item)
+            return;
+        try {
+            switch (entry) {
+            case ListMenuEntry::Open: OpenSelected(); break;
+            case ListMenuEntry::SendMail: item->SendMail(QString()); break;
+            case ListMenuEntry::SendFax: item->SendFax(QString()); break;
+            case ListMenuEntry::Dial: item->Dial(); break;
+            case ListMenuEntry::Browse: item->Browse(); break;
+            case ListMenuEntry::AdvanceDate: item->AdvanceDate(); break;
+            case ListMenuEntry::Launch: item->Launch(); break;
+            }
+        } catch (const EZendrivoError& e) {
+            ShowError(e.Message());
+        }
+    });
+}
+
+void TMainForm::CreateActions()
+{
+    m_viewGroup = new QActionGroup(this);
+    m_viewGroup->setExclusive(true);
+    static const struct { const char16_t* caption; const char16_t* name; const char16_t* hint; ListView::ViewStyle style; } kViews[] = {
+        {u"Lar&ge Icons", u"LargeIcons", u"Large Icons | Change right-hand pane to large icon view", ListView::vsIcon},
+        {u"S&mall Icons", u"SmallIcons", u"Small Icons | Change right-hand pane to small icon view", ListView::vsSmallIcon},
+        {u"&List", u"List", u"List | Change right-hand pane to list view", ListView::vsList},
+        {u"&Details", u"Details", u"Details | Change right-hand pane to detail view", ListView::vsReport},
+    };
+    int tag = 1;
+    for (const auto& v : kViews) {
+        auto* action = new QAction(QString::fromUtf16(v.caption), m_viewGroup);
+        action->setObjectName(QString::fromUtf16(v.name));
+        action->setCheckable(true);
+        action->setData(tag++);
+        const QStringList hint = QString::fromUtf16(v.hint).split(QStringLiteral(" | "));
+        action->setToolTip(hint.value(0));
+        action->setStatusTip(hint.value(1));
+        const ListView::ViewStyle style = v.style;
+        connect(action, &QAction::triggered, this, [this, style] { m_items->SetViewStyle(style); });
+    }
+    m_viewGroup->actions().first()->setChecked(true);
+    connect(m_items, &ItemListPane::ViewStyleChanged, this, [this](ListView::ViewStyle style) {
+        m_viewGroup->actions().at(static_cast<int>(style))->setChecked(true);
+    });
+}
+
+void TMainForm::CreateMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    QAction* save = file->addAction(QStringLiteral("&Save Database"), this, &TMainForm::SaveDatabaseCommand);
+    save->setObjectName(QStringLiteral("SaveDatabase"));
+    save->setStatusTip(QStringLiteral("Save all changes to the database now"));
+    QAction* revert = file->addAction(QStringLiteral("R&evert to Saved"), this, &TMainForm::RevertToSavedCommand);
+    revert->setObjectName(QStringLiteral("RevertToSaved"));
+    revert->setStatusTip(QStringLiteral("Discard the changes made since the database was last saved"));
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &TMainForm::ExitRequested);
+    exit->setObjectName(QStringLiteral("Exit"));
+    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+    exit->setStatusTip(QStringLiteral("Save the database and end Zendrivo"));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    QAction* selectAll = edit->addAction(QStringLiteral("&Select All"), this, [this] { m_items->SelectAll(); });
+    selectAll->setObjectName(QStringLiteral("SelectAll"));
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    selectAll->setStatusTip(QStringLiteral("Select every item in the right-hand pane"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("ViewMenu"));
+    m_viewMenu = view;
+    static const struct { QToolBar* TMainForm::*bar; const char16_t* caption; const char16_t* name; } kBars[] = {
+        {&TMainForm::m_speedBar, u"Tool&bar", u"ToolbarItem"},
+        {&TMainForm::m_newBar, u"&New Item Bar", u"NewItemBar"},
+        {&TMainForm::m_findBar, u"&Find Bar", u"FindBarItem"},
+        {&TMainForm::m_tipBar, u"T&ip Bar", u"TipBarItem"},
+    };
+    for (const auto& b : kBars) {
+        QAction* toggle = (this->*b.bar)->toggleViewAction();
+        toggle->setText(QString::fromUtf16(b.caption));
+        toggle->setObjectName(QString::fromUtf16(b.name));
+        view->addAction(toggle);
+    }
+    QAction* statusItem = view->addAction(QStringLiteral("&Status Bar"));
+    statusItem->setObjectName(QStringLiteral("StatusbarItem"));
+    statusItem->setCheckable(true);
+    statusItem->setChecked(true);
+    connect(statusItem, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    view->addSeparator();
+    view->addActions(m_viewGroup->actions());
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    m_helpMenu = help;
+}
+
+void TMainForm::CreateToolBars()
+{
+    const auto makeBar = [this](const char16_t* caption, const char16_t* name, int tag) {
+        QToolBar* bar = addToolBar(QString::fromUtf16(caption));
+        bar->setObjectName(QString::fromUtf16(name));
+        bar->setProperty("Tag", tag);
+        bar->setIconSize(QSize(16, 16));
+        return bar;
+    };
+    m_speedBar = makeBar(u"Toolbar", u"SpeedBar", 0);
+    m_newBar = makeBar(u"New Item Bar", u"NewBar", 1);
+    m_findBar = makeBar(u"Find", u"FindBar", 2);
+    addToolBarBreak();
+    m_tipBar = makeBar(u"Tip Bar", u"TipBar1", 3);
+
+    QAction* up = m_speedBar->addAction(QStringLiteral("Up"), this, &TMainForm::UpOneLevel);
+    up->setObjectName(QStringLiteral("UpOneBtn"));
+    up->setToolTip(QStringLiteral("Up One Level"));
+    up->setStatusTip(QStringLiteral("Go to the folder that holds this one"));
+    up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
+    m_speedBar->addSeparator();
+    const QStyle::StandardPixmap viewIcons[] = {QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogListView,
+                                                QStyle::SP_FileDialogListView, QStyle::SP_FileDialogDetailedView};
+    int i = 0;
+    for (QAction* view : m_viewGroup->actions()) {
+        view->setIcon(style()->standardIcon(viewIcons[i]));
+        m_speedBar->addAction(view);
+        if (QWidget* button = m_speedBar->widgetForAction(view))
+            button->setObjectName(QStringLiteral("ViewTypeBtn%1").arg(++i));
+    }
+}
+
+void TMainForm::CreateStatusBar()
+{
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel(this);
+        m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        m_panels[i]->setMinimumWidth(i == 0 ? 200 : 100);
+    }
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->addWidget(m_panels[0], 1);
+    statusBar()->addWidget(m_panels[1]);
+    statusBar()->addWidget(m_panels[2]);
+}
+
+QString TMainForm::StatusText(int panel) const
+{
+    return panel >= 0 && panel < 3 ? m_panels[panel]->text() : QString();
+}
+
+TTreeNode* TMainForm::SelectedNode() const
+{
+    TTreeNode* node = FolderTreeModel::NodeAt(m_folders->currentIndex());
+    return node ? node : m_tree.Root();
+}
+
+void TMainForm::SelectNode(TTreeNode* node)
+{
+    if (!node)
+        return;
+    const QModelIndex index = m_folderModel->IndexOf(node);
+    if (m_folders->currentIndex() == index) {
+        RefreshListPane(node);
+        return;
+    }
+    m_folders->setCurrentIndex(index);
+    m_folders->scrollTo(index);
+}
+
+QString TMainForm::ToolTipPath(const TTreeNode* node)
+{
+    const QString path = u'[' + TItemTree::PathOf(node) + u']';
+    return path.left(62);
+}
+
+void TMainForm::RefreshListPane(TTreeNode* node)
+{
+    if (!node)
+        return;
+    if (auto* folder = dynamic_cast<TFolderObject*>(node->Item()); folder && folder->IsRemote()) {
+        m_panels[0]->setText(QStringLiteral("Updating remote folder..."));
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        try {
+            folder->Refresh();
+        } catch (const EZendrivoError& e) {
+            QApplication::restoreOverrideCursor();
+            ShowError(e.Message());
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+        QApplication::restoreOverrideCursor();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_listModel->Fill(node);
+    QApplication::restoreOverrideCursor();
+    m_panels[2]->setText(node->Item()->Title());
+    Q_EMIT ToolTipPathChanged(ToolTipPath(node));
+    UpdateItemCount();
+}
+
+void TMainForm::UpdateItemCount()
+{
+    m_panels[1]->setText(QString::number(m_listModel->rowCount()) + u" item(s)");
+}
+
+void TMainForm::RenameNodeInPlace(TTreeNode* node)
+{
+    if (!FolderTreeModel::CanRename(node))
+        return;
+    const QModelIndex index = m_folderModel->IndexOf(node);
+    m_folders->scrollTo(index);
+    m_folders->setCurrentIndex(index);
+    m_folders->edit(index);
+}
+
+TZVBObject* TMainForm::PopupItem() const
+{
+    if (m_activePane == u"Folders")
+        return SelectedNode()->Item();
+    if (TZVBObject* item = m_items->SelectedItem())
+        return item;
+    return SelectedNode()->Item();
+}
+
+void TMainForm::ShowPopupMenu(const QPoint& globalPos)
+{
+    m_popup->Adjust(PopupItem());
+    m_popup->popup(globalPos);
+}
+
+void TMainForm::OpenSelected()
+{
+    if (m_activePane == u"Folders")
+        return;
+    TZVBObject* item = m_items->SelectedItem();
+    if (item && item->IsContainer())
+        SelectNode(item->Node());
+}
+
+void TMainForm::UpOneLevel()
+{
+    TTreeNode* node = SelectedNode();
+    if (node && node->Parent())
+        SelectNode(node->Parent());
+}
+
+void TMainForm::SaveDatabaseCommand()
+{
+    try {
+        SaveDatabase(m_tree);
+    } catch (const ESaveError& e) {
+        QMessageBox::critical(this, QStringLiteral("Error"), QString::fromUtf16(kSaveFailedMessage), QMessageBox::Cancel);
+        ShowError(e.Message() + u"\n\n" + e.Detail());
+    }
+}
+
+void TMainForm::RevertToSavedCommand()
+{
+    const auto answer = QMessageBox::question(
+        this, QStringLiteral("Revert to Saved"),
+        QStringLiteral("This option will lose all changes made during this session. Are you sure?"),
+        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Ok)
+        return;
+    RevertToSaved(m_tree);
+    m_folders->expand(m_folderModel->index(0, 0));
+    SelectNode(m_tree.Root());
+    RefreshListPane(m_tree.Root());
+}
+
+void TMainForm::SaveAtExit()
+{
+    if (m_saved)
+        return;
+    m_saved = true;
+    SaveDatabaseCommand();
+}
+
+void TMainForm::ShowMainWindow()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TMainForm::HandleCommandLine(const QStringList& arguments)
+{
+    ShowMainWindow();
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        ImportArgument(arguments[i]);
+}
+
+void TMainForm::ImportArgument(const QString& argument)
+{
+    try {
+        if (argument.contains(u".zvd")) {
+            ImportExchangeFile(m_tree.Root(), argument);
+            m_tree.SortChildren(m_tree.Root());
+            RefreshListPane(SelectedNode());
+        }
+    } catch (const EZendrivoError& e) {
+        ShowError(e.Message());
+    }
+}
+
+int TMainForm::DocumentImageIndex(const QString& /*path*/, int currentIndex)
+{
+    return currentIndex;
+}
+
+void TMainForm::ShowError(const QString& message)
+{
+    QMessageBox::critical(this, AppInfo::ProductName(), message);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // The close box only hides the window; the program lives on in the tray.
+    event->ignore();
+    hide();
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_firstShow)
+        return;
+    m_firstShow = false;
+    HandleCommandLine(QApplication::arguments());
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        m_panels[0]->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_folders && event->type() == QEvent::FocusIn)
+        m_activePane = QStringLiteral("Folders");
+    return QMainWindow::eventFilter(watched, event);
+}

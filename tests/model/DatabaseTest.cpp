@@ -1,0 +1,161 @@
+#include "TreeBuilder.h"
+
+#include "model/Database.h"
+#include "model/Exceptions.h"
+#include "model/FolderObject.h"
+#include "model/TreeOps.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class DatabaseTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    TItemTree tree;
+    TTreeNode* root = tree.CreateRoot();
+};
+} // namespace
+
+TEST_F(DatabaseTest, SavedTreeLoadsBackTheSameWithTheJournalBeside)
+{
+    TTreeNode* folder = AddContainer(root, 0, QStringLiteral("Friends"));
+    AddLeaf(AddContainer(folder, 3, QStringLiteral("Ann")), 7, QStringLiteral("Mail"), QStringLiteral("ann@example.org"));
+    AddLeaf(root, 6, QStringLiteral("Root phone"), QStringLiteral("1"));
+    SaveDatabase(tree, dir.path());
+    const QByteArray saved = ReadAll(Path("zivo.dat"));
+    EXPECT_TRUE(saved.startsWith("{Params}\r\n{0 11 }My Contacts~~~~~~32892645\r\n"));
+    EXPECT_EQ(ReadAll(Path("zivo.dat.txn")), saved);
+
+    TItemTree loaded;
+    LoadDatabase(loaded.CreateRoot(), dir.path());
+    EXPECT_EQ(DatabaseText(loaded), DatabaseText(tree));
+    EXPECT_EQ(loaded.Root()->Item()->Id(), 32892645);
+}
+
+TEST_F(DatabaseTest, MissingOrParamsOnlyDatabasesLeaveTheRootAlone)
+{
+    LoadDatabase(root, dir.path());
+    EXPECT_EQ(tree.Count(), 1);
+    WriteAll(Path("zivo.dat"), "{Params}\r\n");
+    LoadDatabase(root, dir.path());
+    EXPECT_EQ(tree.Count(), 1);
+    EXPECT_EQ(ContentCount(root->Item()), 0);
+}
+
+TEST_F(DatabaseTest, AJournalThatCannotBeWrittenLeavesTheDatabaseUntouched)
+{
+    WriteAll(Path("zivo.dat"), "{Params}\r\nold\r\n");
+    AddContainer(root, 0, QStringLiteral("new"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("zivo.dat.txn")));
+    EXPECT_THROW(SaveDatabase(tree, dir.path()), ESaveError);
+    EXPECT_EQ(ReadAll(Path("zivo.dat")), QByteArray("{Params}\r\nold\r\n"));
+    QDir(Path("zivo.dat.txn")).removeRecursively();
+
+    // A full disk: the journal's writes fail part-way.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), Path("zivo.dat.txn")));
+    try {
+        SaveDatabase(tree, dir.path());
+        FAIL() << "saved onto a full disk";
+    } catch (const ESaveError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Error saving database"));
+    }
+    EXPECT_EQ(ReadAll(Path("zivo.dat")), QByteArray("{Params}\r\nold\r\n"));
+}
+
+TEST_F(DatabaseTest, AFailedReplaceLeavesTheDatabaseAsItWas)
+{
+    // The database's place is taken by a directory: the journal is written, the replace fails.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("zivo.dat/keep")));
+    AddContainer(root, 0, QStringLiteral("new"));
+    EXPECT_THROW(SaveDatabase(tree, dir.path()), ESaveError);
+    EXPECT_TRUE(QFileInfo(Path("zivo.dat/keep")).isDir());
+    EXPECT_TRUE(ReadAll(Path("zivo.dat.txn")).contains("new"));
+}
+
+TEST_F(DatabaseTest, AWriteCutShortByAFileSizeLimitIsReportedAndNothingIsReplaced)
+{
+    std::string bigTitle(200000, 'x');
+    AddContainer(root, 0, QString::fromStdString(bigTitle));
+    WriteAll(Path("zivo.dat"), "{Params}\r\nold\r\n");
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 65536;
+    setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_THROW(SaveDatabase(tree, dir.path()), ESaveError);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(ReadAll(Path("zivo.dat")), QByteArray("{Params}\r\nold\r\n"));
+}
+
+TEST_F(DatabaseTest, RevertToSavedReplacesEverythingBelowTheRoot)
+{
+    AddContainer(root, 0, QStringLiteral("kept"));
+    AddLeaf(root, 6, QStringLiteral("kept leaf"));
+    SaveDatabase(tree, dir.path());
+    AddContainer(root, 0, QStringLiteral("discarded"));
+    AddLeaf(root, 6, QStringLiteral("discarded leaf"));
+    RevertToSaved(tree, dir.path());
+    EXPECT_EQ(root->ChildCount(), 1);
+    EXPECT_EQ(root->Child(0)->Item()->Title(), QStringLiteral("kept"));
+    ASSERT_EQ(ContentCount(root->Item()), 1);
+    EXPECT_EQ(ContentAt(root->Item(), 0)->Item()->Title(), QStringLiteral("kept leaf"));
+}
+
+TEST_F(DatabaseTest, OnlyExchangeFilesAndTheClipboardFileAreImported)
+{
+    const QByteArray records = "{1 0 }Imported~~~~~~5\r\n{Fold}0\r\n";
+    WriteAll(Path("a.ZvD"), records);
+    WriteAll(Path("a.txt"), records);
+    EXPECT_EQ(ImportExchangeFile(root, Path("a.txt")), -1);
+    EXPECT_EQ(root->ChildCount(), 0);
+    EXPECT_EQ(ImportExchangeFile(root, Path("a.ZvD")), 1);
+    EXPECT_EQ(root->Child(0)->Item()->Id(), 5);
+    EXPECT_THROW(ImportExchangeFile(root, Path("missing.zvd")), EReadError);
+    EXPECT_EQ(root->ChildCount(), 1);
+}
+
+TEST_F(DatabaseTest, RemoteFoldersRefreshFromALocalFileOnlyWhenItIsNewer)
+{
+    WriteAll(Path("shared.zvd"), "{1 6 }Hotline~~555~~~~9\r\n{Phon}~~0\r\n{1 0 }Sub~~~~~~8\r\n{Fold}0\r\n");
+    TTreeNode* remote = AddContainer(root, 0, QStringLiteral("Shared"), Path("shared.zvd"));
+    auto* folder = static_cast<TFolderObject*>(remote->Item());
+    folder->Refresh();
+    EXPECT_EQ(ContentCount(folder), 1);
+    EXPECT_EQ(remote->ChildCount(), 1);
+    EXPECT_TRUE(remote->Child(0)->Item()->InRemote());
+    EXPECT_GT(folder->LastRefresh(), 0.0);
+    // Unchanged source: nothing is fetched again.
+    const double first = folder->LastRefresh();
+    folder->Refresh();
+    EXPECT_EQ(folder->LastRefresh(), first);
+    EXPECT_EQ(ContentCount(folder), 1);
+    // An unreachable source keeps what the folder holds.
+    folder->SetValue(Path("gone.zvd"));
+    folder->Refresh();
+    EXPECT_EQ(ContentCount(folder), 0);
+    EXPECT_EQ(folder->LastRefresh(), first);
+}

@@ -1,0 +1,65 @@
+#include "model/TextCodec.h"
+#include "model/TextRules.h"
+
+#include <gtest/gtest.h>
+
+using namespace TextRules;
+
+TEST(TextRules, CleaningKeepsEveryTextStorableInOneRecord)
+{
+    EXPECT_EQ(Clean(QStringLiteral("plain")), QStringLiteral("plain"));
+    EXPECT_EQ(Clean(QStringLiteral("two\r\nlines\nand\rmore")), QStringLiteral("two lines and more"));
+    EXPECT_EQ(Clean(QStringLiteral("a~~b")), QStringLiteral("a~b"));
+    EXPECT_EQ(Clean(QStringLiteral("a~~~~~b")), QStringLiteral("a~b"));
+    // A "~" at the end would merge with the separator after the field.
+    EXPECT_EQ(Clean(QStringLiteral("ends~")), QStringLiteral("ends"));
+    EXPECT_EQ(Clean(QStringLiteral("~starts")), QStringLiteral("~starts"));
+}
+
+TEST(TextRules, FieldsSplitAtEachSeparatorWithTheRemainderLast)
+{
+    EXPECT_EQ(SplitFields(u"a~~b"), (QList<QString>{QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_EQ(SplitFields(u"a~~b~~"), (QList<QString>{QStringLiteral("a"), QStringLiteral("b"), QString()}));
+    EXPECT_EQ(SplitFields(u""), QList<QString>{QString()});
+    EXPECT_EQ(SplitFields(u"a~~~b"), (QList<QString>{QStringLiteral("a"), QStringLiteral("~b")}));
+}
+
+TEST(TextRules, IntegerRuleReadsSignsHexAndStopsAtTheFirstStrangeCharacter)
+{
+    EXPECT_EQ(ParseInteger(u"184467"), 184467);
+    EXPECT_EQ(ParseInteger(u"  -42"), -42);
+    EXPECT_EQ(ParseInteger(u"+7"), 7);
+    EXPECT_EQ(ParseInteger(u"$1F"), 31);
+    EXPECT_EQ(ParseInteger(u"$FFFFFFFF"), -1);
+    EXPECT_EQ(ParseInteger(u""), 0);
+    // Incomplete texts keep the digits read so far, without the minus sign.
+    EXPECT_EQ(ParseInteger(u"12x"), 12);
+    EXPECT_EQ(ParseInteger(u"-12x"), 12);
+    EXPECT_EQ(ParseInteger(u"99999999999"), 999999999);
+    EXPECT_EQ(ParseInteger(u"-2147483648"), INT32_MIN);
+    EXPECT_EQ(ParseInteger(u"abc"), 0);
+}
+
+TEST(TextRules, UrlsNeedAKnownSchemeAndMoreThanSevenCharacters)
+{
+    EXPECT_TRUE(IsUrl(QStringLiteral("HTTP://a.b")));
+    EXPECT_TRUE(IsUrl(QStringLiteral("mailto:x@y")));
+    EXPECT_TRUE(IsUrl(QStringLiteral("telnet:host")));
+    EXPECT_FALSE(IsUrl(QStringLiteral("ftp:a.b")));  // seven characters
+    EXPECT_FALSE(IsUrl(QStringLiteral("https://example.org")));
+    EXPECT_FALSE(IsUrl(QStringLiteral("www.example.org")));
+    EXPECT_TRUE(IsInternetMail(QStringLiteral("a_1-b@c")));
+    EXPECT_FALSE(IsInternetMail(QStringLiteral("Jane Miller")));
+}
+
+TEST(TextCodec, LinesAreUtf8OrWindows1252AndEndWithLfOrCrLf)
+{
+    const QByteArray bytes = "\xEF\xBB\xBF" "caf\xC3\xA9\r\nna\xEFve \x80\nlast";
+    const QList<QString> lines = TextCodec::SplitLines(bytes);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("caf\u00E9"));
+    EXPECT_EQ(lines[1], QStringLiteral("na\u00EFve \u20AC"));
+    EXPECT_EQ(lines[2], QStringLiteral("last"));
+    EXPECT_TRUE(TextCodec::SplitLines("").isEmpty());
+    EXPECT_EQ(TextCodec::SplitLines("a\r\n").size(), 1);
+}

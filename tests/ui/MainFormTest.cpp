@@ -1,0 +1,141 @@
+#include "TreeBuilder.h"
+
+#include "model/FolderObject.h"
+#include "model/ItemFactory.h"
+#include "ui/FolderTreeModel.h"
+#include "ui/ItemListModel.h"
+#include "ui/ItemListPane.h"
+#include "ui/StartupOptions.h"
+#include "ui/TMainForm.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace {
+class MainFormTest : public ::testing::Test
+{
+protected:
+    MainFormTest() { QDir::setCurrent(dir.path()); }
+    ~MainFormTest() override { QDir::setCurrent(QDir::tempPath()); }
+
+    QStringList Rows() const
+    {
+        QStringList titles;
+        for (int row = 0; row < form->ListModel()->rowCount(); ++row)
+            titles.append(form->ListModel()->ItemAt(row)->Title());
+        return titles;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TMainForm> form = std::make_unique<TMainForm>();
+    TTreeNode* root = form->Tree().Root();
+};
+} // namespace
+
+TEST_F(MainFormTest, ListShowsFoldersFirstThenEverythingElseInOneOrderIgnoringCase)
+{
+    TTreeNode* node = AddContainer(root, 1, QStringLiteral("Acme"));
+    AddLeaf(node, 6, QStringLiteral("phone b"));
+    AddContainer(node, 3, QStringLiteral("Zoe"));
+    AddContainer(node, 0, QStringLiteral("zeta folder"));
+    AddLeaf(node, 5, QStringLiteral("Address"));
+    AddContainer(node, 4, QStringLiteral("bee site"));
+    AddContainer(node, 0, QStringLiteral("Alpha folder"));
+    form->SelectNode(node);
+    EXPECT_EQ(Rows(), (QStringList{QStringLiteral("Alpha folder"), QStringLiteral("zeta folder"), QStringLiteral("Address"),
+                                   QStringLiteral("bee site"), QStringLiteral("phone b"), QStringLiteral("Zoe")}));
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("6 item(s)"));
+    EXPECT_EQ(form->StatusText(2), QStringLiteral("Acme"));
+    // The list follows changes made while it shows the node.
+    AddLeaf(node, 7, QStringLiteral("mail"));
+    EXPECT_EQ(Rows().size(), 7);
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("7 item(s)"));
+}
+
+TEST_F(MainFormTest, AnEmptyContainerShowsNoRows)
+{
+    form->SelectNode(AddContainer(root, 2, QStringLiteral("Empty team")));
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("0 item(s)"));
+}
+
+TEST_F(MainFormTest, TheToolTipPathNamesTheNodeFromTheRootCutTo62Characters)
+{
+    TTreeNode* a = AddContainer(root, 0, QStringLiteral("A"));
+    TTreeNode* b = AddContainer(a, 0, QStringLiteral("B"));
+    QString tip;
+    QObject::connect(form.get(), &TMainForm::ToolTipPathChanged, [&tip](const QString& t) { tip = t; });
+    form->SelectNode(b);
+    EXPECT_EQ(tip, QStringLiteral("[My Contacts/A/B]"));
+    TTreeNode* longer = AddContainer(b, 0, QString(80, u'x'));
+    form->SelectNode(longer);
+    EXPECT_EQ(tip.size(), 62);
+    EXPECT_TRUE(tip.startsWith(QStringLiteral("[My Contacts/A/B/xxx")));
+}
+
+TEST_F(MainFormTest, RenamingInPlaceIsRefusedForTheRootAndInsideRemoteFolders)
+{
+    FolderTreeModel* tree = form->FolderModel();
+    const QModelIndex rootIndex = tree->IndexOf(root);
+    EXPECT_FALSE(tree->flags(rootIndex) & Qt::ItemIsEditable);
+    EXPECT_FALSE(tree->setData(rootIndex, QStringLiteral("Renamed")));
+    EXPECT_EQ(root->Item()->Title(), QStringLiteral("My Contacts"));
+
+    TTreeNode* remote = AddContainer(root, 0, QStringLiteral("Remote"), QStringLiteral("/srv/x.zvd"));
+    TTreeNode* inside = nullptr;
+    {
+        RemoteLoadScope loading;
+        inside = AddContainer(remote, 0, QStringLiteral("Inside"));
+        AddLeaf(remote, 6, QStringLiteral("Remote phone"));
+    }
+    EXPECT_FALSE(tree->setData(tree->IndexOf(inside), QStringLiteral("x")));
+    form->SelectNode(remote);
+    ItemListModel* list = form->ListModel();
+    for (int row = 0; row < list->rowCount(); ++row)
+        EXPECT_FALSE(list->flags(list->index(row, 0)) & Qt::ItemIsEditable);
+
+    // The remote folder itself may be renamed; a container renamed in the
+    // list shows its new title in the tree too.
+    TTreeNode* plain = AddContainer(root, 3, QStringLiteral("Jane"));
+    form->SelectNode(root);
+    const int row = list->RowOf(plain->Item());
+    ASSERT_TRUE(list->setData(list->index(row, 0), QStringLiteral("Jane Miller")));
+    EXPECT_EQ(tree->data(tree->IndexOf(plain)).toString(), QStringLiteral("Jane Miller"));
+    EXPECT_TRUE(tree->setData(tree->IndexOf(remote), QStringLiteral("Shared")));
+}
+
+TEST_F(MainFormTest, UpOneLevelAndDoubleClicksMoveThroughTheTree)
+{
+    TTreeNode* a = AddContainer(root, 0, QStringLiteral("A"));
+    form->SelectNode(root);
+    // A container's default action opens its own node.
+    form->ListModel()->ItemAt(0)->DefaultAction();
+    EXPECT_EQ(form->SelectedNode(), a);
+}
+
+TEST_F(MainFormTest, ModelsStayConsistentThroughEveryKindOfChange)
+{
+    QAbstractItemModelTester treeTester(form->FolderModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester listTester(form->ListModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    TTreeNode* a = AddContainer(root, 0, QStringLiteral("b"));
+    TTreeNode* b = AddContainer(root, 0, QStringLiteral("a"));
+    AddLeaf(a, 6, QStringLiteral("p"));
+    form->SelectNode(a);
+    a->Item()->SetTitle(QStringLiteral("c"));
+    form->Tree().SortChildren(root);
+    ASSERT_TRUE(form->Tree().MoveNode(b, a));
+    static_cast<TFolderObject*>(a->Item())->SetValue(QStringLiteral("/srv/remote.zvd")); // removes what it holds
+    EXPECT_EQ(form->ListModel()->rowCount(), 0);
+    form->Tree().DeleteNode(a);
+    EXPECT_EQ(form->FolderModel()->rowCount(form->FolderModel()->IndexOf(root)), 0);
+}
+
+TEST(StartupOptions, OnlyTheExactWordHidesTheWindow)
+{
+    EXPECT_TRUE(StartupOptions::StartHidden({QStringLiteral("/usr/bin/zendrivo"), QStringLiteral("HIDEWIN")}));
+    EXPECT_FALSE(StartupOptions::StartHidden({QStringLiteral("/usr/bin/zendrivo"), QStringLiteral("hidewin")}));
+    EXPECT_FALSE(StartupOptions::StartHidden({QStringLiteral("/usr/bin/zendrivo"), QStringLiteral("HIDEWIN2")}));
+}
