@@ -7,7 +7,11 @@ const std::vector<CliCommand>& AllCommands()
 {
     static const std::vector<CliCommand> commands = [] {
         std::vector<CliCommand> all;
-        for (auto group : {DatabaseCommands, DelimitedCommands, ExportCommands})
+        for (auto group : {DatabaseCommands,
+                           ImportCommands,
+                           DelimitedCommands,
+                           ExportCommands,
+                           FindCommands})
             for (CliCommand& c : group())
                 all.push_back(std::move(c));
         return all;

@@ -1,20 +1,13 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/RecordTypeArguments.h"
+#include "cli/VCardCommands.h"
 #include "exchange/DelimitedExport.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/RecordTypes.h"
 #include "model/ClassCodes.h"
 
 #include <QFileInfo>
-
-// Card export lives with the other vCard commands, where that work is present.
-#if __has_include("cli/VCardCommands.h")
-#include "cli/VCardCommands.h"
-#define ZENDRIVO_CLI_VCARD_EXPORT 1
-#else
-#define ZENDRIVO_CLI_VCARD_EXPORT 0
-#endif
 
 namespace {
 
@@ -65,16 +58,12 @@ int Export(const QStringList& args, QTextStream& out)
         return ExportZvd(options, path, out);
     if (format == u"csv")
         return ExportCsv(options, path, out);
-#if ZENDRIVO_CLI_VCARD_EXPORT
     if (format == u"vcf") {
         if (options.Has(kType) || options.Has(kFields) || options.Has(kNoHeader))
             throw CliError(QStringLiteral("--type, --fields and --no-header apply to csv only"));
         return ExportVCard(options, out);
     }
     throw CliError(QStringLiteral("Unknown format %1 (zvd, csv or vcf)").arg(options.Positional()[0]));
-#else
-    throw CliError(QStringLiteral("Unknown format %1 (zvd or csv)").arg(options.Positional()[0]));
-#endif
 }
 
 } // namespace
@@ -83,9 +72,7 @@ std::vector<CliCommand> ExportCommands()
 {
     return {
         {QStringLiteral("export"),
-         ZENDRIVO_CLI_VCARD_EXPORT
-             ? QStringLiteral("export zvd|csv|vcf FILE [--node PATH] [--type TYPE --fields \"F1,...\"] [--no-header]")
-             : QStringLiteral("export zvd|csv FILE [--node PATH] [--type TYPE --fields \"F1,...\"] [--no-header]"),
+         QStringLiteral("export zvd|csv|vcf FILE [--node PATH] [--type TYPE --fields \"F1,...\"] [--no-header]"),
          QStringLiteral("write the subtree at PATH (default My Contacts) as an exchange file or delimited text"
                         " (vcf: the card of the person or organization at PATH)"),
          Export},
