@@ -26,6 +26,7 @@
 #include "ui/TIniOut.h"
 #include "ui/TTipBar.h"
 #include "ui/TVCImportDlg.h"
+#include "exchange/ExchangeFile.h"
 #include "exchange/VCardImport.h"
 #include "ui/WindowGeometryAdapter.h"
 #include "platform/ProfileFile.h"
@@ -482,8 +483,7 @@ void TMainForm::ImportArgument(const QString& argument)
 {
     try {
         if (argument.contains(u".zvd")) {
-            ImportExchangeFile(m_tree.Root(), argument);
-            m_tree.SortChildren(m_tree.Root());
+            ExchangeFile::ImportExchangeFile(m_tree, argument);
             RefreshListPane(SelectedNode());
         } else if (argument.contains(u".vcf")) {
             VCardImport::ImportFile(argument, m_tree.Root(),
