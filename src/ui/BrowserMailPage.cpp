@@ -28,6 +28,8 @@ BrowserMailPage::BrowserMailPage(QWidget* parent)
     m_path->setObjectName(QStringLiteral("Path"));
     m_browse->setObjectName(QStringLiteral("BrowseBtn"));
     m_browse->setAutoDefault(false);
+    // A small button beside the field, not one as wide as "Cancel".
+    m_browse->setFixedWidth(m_browse->fontMetrics().horizontalAdvance(m_browse->text()) + 20);
     m_browse->setToolTip(QStringLiteral("Choose the browser's program file"));
     connect(m_browse, &QPushButton::clicked, this, &BrowserMailPage::BrowseClicked);
 
