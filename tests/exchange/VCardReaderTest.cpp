@@ -245,3 +245,16 @@ TEST(VCardImport, RoundTripOfWrittenCards)
     EXPECT_EQ(static_cast<TAddressObject*>(again->Primaries().ResolveAddress(again))->City(), u"Berlin");
     EXPECT_EQ(again->Primaries().ResolveFax(again), nullptr);
 }
+
+TEST(VCardPersons, OtherProgramsCardsAreNamedByFullNameOursByTitle)
+{
+    ImportedCards foreign;
+    ASSERT_EQ(foreign.Import("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Miller;Jane;;;\r\nFN:Jane Miller\r\n"
+                             "TITLE:Money Counter\r\nEND:VCARD\r\n"),
+              1);
+    EXPECT_EQ(foreign.Item(0)->Title(), QStringLiteral("Jane Miller"));
+    // Cards written here carry no version line; their TITLE is the item's title.
+    ImportedCards own;
+    ASSERT_EQ(own.Import("BEGIN:VCARD\r\nN:Miller;Jane;;\r\nFN: Jane Miller\r\nTITLE:Jane\r\nEND:VCARD\r\n"), 1);
+    EXPECT_EQ(own.Item(0)->Title(), QStringLiteral("Jane"));
+}
