@@ -84,7 +84,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
     CreateSettings();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The views go first: they call into the models, whose icons and
+    // filters live in members that are destroyed before the children.
+    delete takeCentralWidget();
+}
 
 void TMainForm::CreatePanes()
 {
@@ -274,8 +279,8 @@ void TMainForm::CreateToolBars()
     };
     m_speedBar = makeBar(u"Toolbar", u"SpeedBar", 0);
     m_newBar = makeBar(u"New Item Bar", u"NewBar", 1);
-    m_findBar = makeBar(u"Find", u"FindBar", 2);
     addToolBarBreak();
+    m_findBar = makeBar(u"Find", u"FindBar", 2);
     m_tipBar = new TTipBar(this);
     m_tipBar->setWindowTitle(QStringLiteral("Tip Bar"));
     m_tipBar->SetTipFile(TTipBar::DefaultTips());
@@ -299,11 +304,6 @@ void TMainForm::CreateToolBars()
     connect(m_filters, &FilterController::Changed, this, [this] { RefreshListPane(SelectedNode()); });
     m_listModel->SetFilter([this](const TZVBObject& item) { return m_filters->PassesFilter(item); });
     m_commands->FillSpeedBar(m_speedBar);
-    m_commands->CutAction()->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
-    m_commands->CopyAction()->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
-    m_commands->PasteAction()->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste")));
-    m_commands->DeleteAction()->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
-    m_commands->PropertiesAction()->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
     m_speedBar->addSeparator();
     m_commands->FillNewItemBar(m_newBar);
     const QStyle::StandardPixmap viewIcons[] = {QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogListView,
