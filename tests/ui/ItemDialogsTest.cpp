@@ -264,3 +264,21 @@ TEST_F(ItemDialogsTest, TheReminderDialogAdvancesAtOnceAndWritesOnlyOnOk)
     EXPECT_EQ(reminder->Title(), u"Dentist"_s);
     EXPECT_TRUE(reminder->Value().isEmpty());
 }
+
+TEST_F(ItemDialogsTest, TabbingRunsThroughTheFieldsThenTheCategoryButtonAndTheButtons)
+{
+    TPhoneEditDlg dialog;
+    dialog.SetContact(*AddLeaf(root, ClassCode::Phone, u"P"_s), true);
+    dialog.Fields()->ShowFormats(true);
+    dialog.show();
+    QStringList order;
+    QWidget* w = dialog.findChild<QLineEdit*>(u"PhoneTitle"_s);
+    for (int i = 0; i < 8 && w; ++i) {
+        order << (w->objectName().isEmpty() ? w->property("text").toString() : w->objectName());
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible());
+    }
+    EXPECT_EQ(order, (QStringList{u"PhoneTitle"_s, u"PhoneNum"_s, u"Extension"_s, u"PhoneFmt"_s, u"PhoneComment"_s,
+                                  u"CatSelect"_s, u"OK"_s, u"Cancel"_s}));
+}
