@@ -34,7 +34,7 @@ endfunction()
 function(zendrivo_tests name)
   file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_executable(${name} ${_sources})
-  target_link_libraries(${name} PRIVATE zendrivo_common testsupport ${ARGN})
+  target_link_libraries(${name} PRIVATE zendrivo_common testsupport testmain ${ARGN})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZENDRIVO_CORPUS=${PROJECT_SOURCE_DIR}/../shared/corpus")
 endfunction()

@@ -7,7 +7,10 @@ const std::vector<CliCommand>& AllCommands()
 {
     static const std::vector<CliCommand> commands = [] {
         std::vector<CliCommand> all;
-        for (auto group : {DatabaseCommands})
+        for (auto group : {DatabaseCommands,
+                           ImportCommands,
+                           ExportCommands,
+                           FindCommands})
             for (CliCommand& c : group())
                 all.push_back(std::move(c));
         return all;

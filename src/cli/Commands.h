@@ -22,6 +22,9 @@ const std::vector<CliCommand>& AllCommands();
 
 // The subcommands of each area, gathered by AllCommands().
 std::vector<CliCommand> DatabaseCommands();
+std::vector<CliCommand> FindCommands();
+std::vector<CliCommand> ImportCommands();
+std::vector<CliCommand> ExportCommands();
 
 // Runs zendrivo-cli with its arguments (without the program name).
 int RunCli(const QStringList& args, QTextStream& out, QTextStream& err);

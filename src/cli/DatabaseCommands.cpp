@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/VCardCommands.h"
 #include "model/Database.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
@@ -49,24 +50,31 @@ int Resave(const QStringList& args, QTextStream& /*out*/)
     return 0;
 }
 
-int ImportZvd(const QStringList& args, QTextStream& out)
+// Exchange files and card files below --into (the root by default); the
+// database is saved only when every file was read.
+int Import(const QStringList& args, QTextStream& out)
 {
-    const CliArguments options(args, {}, {});
+    const CliArguments options(args, {QStringLiteral("--into"), QStringLiteral("--org-cards")}, {});
     if (options.Positional().isEmpty())
         throw CliError(QStringLiteral("import needs at least one FILE"));
+    const bool orgCards = OrgCardsAsOrganizations(options);
     // Paths are taken before the session enters the data directory.
     QStringList files;
     for (const QString& file : options.Positional()) {
         files.append(QFileInfo(file).absoluteFilePath());
         if (!QFileInfo(file).isFile())
             throw CliError(QStringLiteral("No such file: %1").arg(file));
-        if (!file.endsWith(u".zvd", Qt::CaseInsensitive))
-            throw CliError(QStringLiteral("Not an exchange file (.zvd): %1").arg(file));
+        if (!file.endsWith(u".zvd", Qt::CaseInsensitive) && !file.endsWith(u".vcf", Qt::CaseInsensitive))
+            throw CliError(QStringLiteral("Not an exchange file (.zvd) or card file (.vcf): %1").arg(file));
     }
     CliSession session;
+    TTreeNode* target = options.Has(QStringLiteral("--into")) ? session.NodeAt(options.Value(QStringLiteral("--into")))
+                                                                : session.Root();
     int count = 0;
-    for (const QString& file : files)
-        count += ImportExchangeFile(session.Root(), file);
+    for (const QString& file : files) {
+        count += file.endsWith(u".vcf", Qt::CaseInsensitive) ? ImportVCardFile(target, file, orgCards)
+                                                             : ImportExchangeFile(target, file);
+    }
     session.Save();
     out << "Imported " << count << " item(s)\n";
     return 0;
@@ -81,7 +89,7 @@ std::vector<CliCommand> DatabaseCommands()
          QStringLiteral("print the tree (or the subtree at PATH), one item a line"), Tree},
         {QStringLiteral("resave"), QStringLiteral("resave"),
          QStringLiteral("load the database and save it again through the journal"), Resave},
-        {QStringLiteral("import"), QStringLiteral("import FILE..."),
-         QStringLiteral("import exchange files (.zvd) below My Contacts and save"), ImportZvd},
+        {QStringLiteral("import"), QStringLiteral("import FILE... [--into PATH] [--org-cards organization|person]"),
+         QStringLiteral("import exchange (.zvd) and card (.vcf) files below PATH and save"), Import},
     };
 }

@@ -25,6 +25,8 @@ public:
     void Dial() override;
     void Browse() override;
     void WriteVCard(const QString& path) const override;
+    // The card WriteVCard writes.
+    void BuildCard(TCard& card) const;
 
 private:
     PrimaryLinks m_primaries;

@@ -33,6 +33,8 @@ public:
     void Dial() override;
     void Browse() override;
     void WriteVCard(const QString& path) const override;
+    // The card WriteVCard writes.
+    void BuildCard(TCard& card) const;
 
 private:
     QString m_salutation;

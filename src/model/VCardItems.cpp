@@ -1,8 +1,141 @@
+#include "model/Card.h"
+#include "model/ItemCard.h"
+#include "model/ItemFactory.h"
 #include "model/OrgObject.h"
 #include "model/PersonObject.h"
+#include "model/TextRules.h"
+#include "model/TreeNode.h"
 
 // vCard reading and writing of persons and organizations.
-void TPersonObject::ImportVCard(TCard& /*card*/) {}
-void TPersonObject::WriteVCard(const QString& /*path*/) const {}
-void TOrgObject::ImportVCard(TCard& /*card*/) {}
-void TOrgObject::WriteVCard(const QString& /*path*/) const {}
+namespace {
+
+// One child per property of the name, the property removed when done; the
+// preferred one becomes the primary link of its kind.
+void TakeContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card, QStringView name)
+{
+    TTreeNode* node = owner->Node();
+    for (int at = card.IndexOf(name); at >= 0; at = card.IndexOf(name)) {
+        const TCardProperty& property = card.At(at);
+        int code = ClassCode::EMail;
+        QString details;
+        if (name == u"ADR") {
+            code = ClassCode::Address;
+            QStringList parts;
+            for (int i = 0; i < 7; ++i)
+                parts.append(TextRules::Clean(property.ValueAt(i)));
+            details = u"{Addr}" + parts.join(u"~~");
+        } else if (name == u"TEL") {
+            code = property.Has(CardParameter::Fax) ? ClassCode::Fax : ClassCode::Phone;
+        }
+        const ItemHandle child =
+            CreateItem(code, property.ParameterDescription(), property.ValueAt(0), 0, details, node, QString());
+        if (property.Has(CardParameter::Pref))
+            *primaries.ForClass(code) = child.Item()->Title();
+        card.Delete(at);
+    }
+}
+
+void ImportContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card)
+{
+    TakeContactPoints(owner, primaries, card, u"ADR");
+    TakeContactPoints(owner, primaries, card, u"EMAIL");
+    TakeContactPoints(owner, primaries, card, u"TEL");
+    const int url = card.IndexOf(u"URL");
+    if (url < 0)
+        return;
+    const QString label = QStringLiteral("Web URL");
+    CreateItem(ClassCode::Website, label, card.At(url).ValueAt(0), 0, QString(), owner->Node(), QString());
+    primaries.Website = label;
+    card.Delete(url);
+}
+
+TCardProperty PropertyOf(const QString& line)
+{
+    TCardProperty property;
+    property.Parse(line);
+    return property;
+}
+
+// The contact points of the contents, the primary ones marked preferred.
+void AddContactPoints(const TZVBObject* owner, const PrimaryLinks& primaries, TCard& card)
+{
+    const TZVBObject* preferred[] = {primaries.ResolveAddress(owner), primaries.ResolvePhone(owner),
+                                     primaries.ResolveEMail(owner), primaries.ResolveFax(owner)};
+    for (const auto& ref : owner->Contents()) {
+        const QString line = ref->Item()->VCardLine();
+        if (line.isEmpty())
+            continue;
+        TCardProperty property = PropertyOf(line);
+        if (std::find(std::begin(preferred), std::end(preferred), ref->Item()) != std::end(preferred))
+            property.Set(CardParameter::Pref);
+        card.Add(std::move(property));
+    }
+}
+
+} // namespace
+
+void TPersonObject::ImportVCard(TCard& card)
+{
+    if (const TCardProperty* n = card.Find(u"N")) {
+        QString* parts[] = {&m_lastName, &m_firstName, &m_middleName, &m_salutation};
+        for (qsizetype i = 0; i < std::min<qsizetype>(4, n->Values().size()); ++i)
+            *parts[i] = TextRules::Clean(n->Values()[i]);
+    }
+    if (const TCardProperty* title = card.Find(u"TITLE"))
+        SetTitle(title->ValueAt(0));
+    else if (const TCardProperty* fn = card.Find(u"FN"))
+        SetTitle(fn->ValueAt(0));
+    else
+        SetTitle(m_firstName + u' ' + m_lastName);
+    StoreValue(FullName());
+    ImportContactPoints(this, m_primaries, card);
+}
+
+bool BuildItemCard(const TZVBObject& item, TCard& card)
+{
+    if (const auto* person = dynamic_cast<const TPersonObject*>(&item)) {
+        person->BuildCard(card);
+        return true;
+    }
+    if (const auto* org = dynamic_cast<const TOrgObject*>(&item)) {
+        org->BuildCard(card);
+        return true;
+    }
+    return false;
+}
+
+void TPersonObject::BuildCard(TCard& card) const
+{
+    card.Add(PropertyOf(u"N:" + m_lastName + u';' + m_firstName + u';' + m_middleName + u';' + m_salutation));
+    card.Add(PropertyOf(u"FN:" + Value()));
+    card.Add(PropertyOf(u"TITLE:" + Title()));
+    AddContactPoints(this, m_primaries, card);
+}
+
+void TPersonObject::WriteVCard(const QString& path) const
+{
+    TCard card;
+    BuildCard(card);
+    CardText::Save(path, {card});
+}
+
+void TOrgObject::ImportVCard(TCard& card)
+{
+    const TCardProperty* org = card.Find(u"ORG");
+    SetTitle(org ? org->ValueAt(0) : QString());
+    ImportContactPoints(this, m_primaries, card);
+}
+
+void TOrgObject::BuildCard(TCard& card) const
+{
+    for (const char16_t* name : {u"N:", u"FN:", u"ORG:"})
+        card.Add(PropertyOf(QString::fromUtf16(name) + Title()));
+    AddContactPoints(this, m_primaries, card);
+}
+
+void TOrgObject::WriteVCard(const QString& path) const
+{
+    TCard card;
+    BuildCard(card);
+    CardText::Save(path, {card});
+}

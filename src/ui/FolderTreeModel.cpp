@@ -3,6 +3,9 @@
 #include "model/ItemTree.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
+#include "ui/DragPayload.h"
+
+#include <QMimeData>
 
 FolderTreeModel::FolderTreeModel(TItemTree& tree, QObject* parent) : QAbstractItemModel(parent), m_tree(tree)
 {
@@ -103,6 +106,10 @@ Qt::ItemFlags FolderTreeModel::flags(const QModelIndex& index) const
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (CanRename(node))
         f |= Qt::ItemIsEditable;
+    // Every node takes drops; all but the root may be dragged.
+    f |= Qt::ItemIsDropEnabled;
+    if (node->Parent())
+        f |= Qt::ItemIsDragEnabled;
     return f;
 }
 
@@ -176,4 +183,49 @@ void FolderTreeModel::TreeAboutToBeReset()
 void FolderTreeModel::TreeReset()
 {
     endResetModel();
+}
+
+QStringList FolderTreeModel::mimeTypes() const
+{
+    return {QString::fromLatin1(DragPayload::kNodesMimeType), QString::fromLatin1(DragPayload::kItemsMimeType)};
+}
+
+QMimeData* FolderTreeModel::mimeData(const QModelIndexList& indexes) const
+{
+    QList<TTreeNode*> nodes;
+    for (const QModelIndex& index : indexes) {
+        TTreeNode* node = NodeAt(index);
+        if (node && node->Parent() && !nodes.contains(node))
+            nodes.append(node);
+    }
+    if (nodes.isEmpty())
+        return nullptr;
+    auto* data = new QMimeData;
+    DragPayload::PutNodes(*data, nodes);
+    return data;
+}
+
+bool FolderTreeModel::canDropMimeData(const QMimeData* data, Qt::DropAction /*action*/, int /*row*/, int /*column*/,
+                                      const QModelIndex& parent) const
+{
+    return parent.isValid() && (!DragPayload::Nodes(data).isEmpty() || !DragPayload::Items(data).isEmpty());
+}
+
+bool FolderTreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                   const QModelIndex& parent)
+{
+    // A drop between nodes does not land on a node and does nothing.
+    if (row >= 0 || !canDropMimeData(data, action, row, column, parent) || !m_dropHandler)
+        return false;
+    return m_dropHandler(data, NodeAt(parent));
+}
+
+Qt::DropActions FolderTreeModel::supportedDropActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
+Qt::DropActions FolderTreeModel::supportedDragActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
 }

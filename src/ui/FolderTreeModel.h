@@ -38,6 +38,18 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // Drops on a node go to the handler; true when it took them.
+    using DropHandler = std::function<bool(const QMimeData* data, TTreeNode* target)>;
+    void SetDropHandler(DropHandler handler) { m_dropHandler = std::move(handler); }
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    Qt::DropActions supportedDropActions() const override;
+    Qt::DropActions supportedDragActions() const override;
+
     // A node may be renamed unless it is the root or lies in a remote folder.
     static bool CanRename(const TTreeNode* node);
 
@@ -56,6 +68,7 @@ private:
 
     TItemTree& m_tree;
     IconProvider m_icons;
+    DropHandler m_dropHandler;
     QModelIndexList m_sortingPersistent;
     bool m_moving = false;
 };

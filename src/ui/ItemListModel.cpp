@@ -4,6 +4,9 @@
 #include "model/TreeNode.h"
 #include "model/TreeOps.h"
 #include "model/ZVBObject.h"
+#include "ui/DragPayload.h"
+
+#include <QMimeData>
 
 #include <algorithm>
 
@@ -140,8 +143,8 @@ Qt::ItemFlags ItemListModel::flags(const QModelIndex& index) const
 {
     const TZVBObject* item = ItemAt(index.row());
     if (!item)
-        return Qt::NoItemFlags;
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        return Qt::ItemIsDropEnabled;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
     if (index.column() == TitleColumn && !item->InRemote())
         f |= Qt::ItemIsEditable;
     return f;
@@ -224,4 +227,50 @@ void ItemListModel::TreeReset()
     m_resetting = false;
     endResetModel();
     Q_EMIT Refilled();
+}
+
+QStringList ItemListModel::mimeTypes() const
+{
+    return {QString::fromLatin1(DragPayload::kItemsMimeType), QString::fromLatin1(DragPayload::kNodesMimeType),
+            QStringLiteral("text/uri-list")};
+}
+
+QMimeData* ItemListModel::mimeData(const QModelIndexList& indexes) const
+{
+    QList<TZVBObject*> items;
+    for (const QModelIndex& index : indexes) {
+        TZVBObject* item = ItemAt(index.row());
+        if (item && !items.contains(item))
+            items.append(item);
+    }
+    if (items.isEmpty())
+        return nullptr;
+    auto* data = new QMimeData;
+    DragPayload::PutItems(*data, items);
+    return data;
+}
+
+bool ItemListModel::canDropMimeData(const QMimeData* data, Qt::DropAction /*action*/, int row, int /*column*/,
+                                    const QModelIndex& parent) const
+{
+    const TZVBObject* target = parent.isValid() ? ItemAt(parent.row()) : ItemAt(row);
+    return m_dropTest && m_dropTest(data, target);
+}
+
+bool ItemListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                 const QModelIndex& parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent) || !m_dropHandler)
+        return false;
+    return m_dropHandler(data, parent.isValid() ? ItemAt(parent.row()) : ItemAt(row));
+}
+
+Qt::DropActions ItemListModel::supportedDropActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
+Qt::DropActions ItemListModel::supportedDragActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
 }

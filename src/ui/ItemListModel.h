@@ -38,6 +38,23 @@ public:
     TZVBObject* ItemAt(int row) const;
     int RowOf(const TZVBObject* item) const;
 
+    // Drops on a row (or on the list, target null) go to the handler.
+    using DropHandler = std::function<bool(const QMimeData* data, TZVBObject* target)>;
+    using DropTest = std::function<bool(const QMimeData* data, const TZVBObject* target)>;
+    void SetDropHandler(DropTest accepts, DropHandler handler)
+    {
+        m_dropTest = std::move(accepts);
+        m_dropHandler = std::move(handler);
+    }
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    Qt::DropActions supportedDropActions() const override;
+    Qt::DropActions supportedDragActions() const override;
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -75,5 +92,7 @@ private:
     std::vector<Row> m_rows;
     IconProvider m_icons;
     Filter m_filter;
+    DropTest m_dropTest;
+    DropHandler m_dropHandler;
     bool m_resetting = false;
 };

@@ -28,7 +28,9 @@ ItemListPane::ItemListPane(ItemListModel& model, QWidget* parent)
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(edit);
         view->setContextMenuPolicy(Qt::CustomContextMenu);
-        view->setDragEnabled(true);
+        view->setDragDropMode(QAbstractItemView::DragDrop);
+        view->setDefaultDropAction(Qt::CopyAction);
+        view->setAcceptDrops(true);
         view->installEventFilter(this);
         connect(view, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
             if (TZVBObject* item = m_model.ItemAt(index.row()))

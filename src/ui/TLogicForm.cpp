@@ -1,10 +1,11 @@
 #include "ui/TLogicForm.h"
 
+#include "ui/ImageLists.h"
 #include "ui/TMainForm.h"
+#include "ui/TTrayIcon.h"
 
 #include <QApplication>
 #include <QMenu>
-#include <QSystemTrayIcon>
 
 TLogicForm::TLogicForm(QObject* parent) : QObject(parent), m_menu(new QMenu)
 {
@@ -16,15 +17,13 @@ TLogicForm::TLogicForm(QObject* parent) : QObject(parent), m_menu(new QMenu)
     QAction* exit = m_menu->addAction(QStringLiteral("&Exit"), this, &TLogicForm::ExitRequested);
     exit->setObjectName(QStringLiteral("Exit1"));
 
-    m_tray = new QSystemTrayIcon(QApplication::windowIcon(), this);
-    m_tray->setContextMenu(m_menu);
+    m_tray = new TTrayIcon(this);
+    m_tray->setObjectName(QStringLiteral("TrayIcon"));
+    m_tray->SetIcon(ImageLists::AppIcon());
+    m_tray->SetPopupMenu(m_menu);
     SetToolTip(QStringLiteral("Click to view main window"));
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            Restore();
-    });
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_tray->show();
+    connect(m_tray, &TTrayIcon::Click, this, &TLogicForm::Restore);
+    m_tray->SetActive(true);
 }
 
 TLogicForm::~TLogicForm()
@@ -41,8 +40,8 @@ void TLogicForm::SetMainForm(TMainForm* form)
 
 void TLogicForm::SetToolTip(const QString& tip)
 {
-    m_toolTip = tip;
-    m_tray->setToolTip(tip);
+    m_toolTip = TTrayIcon::CutToolTip(tip);
+    m_tray->SetToolTip(m_toolTip);
 }
 
 void TLogicForm::Restore()

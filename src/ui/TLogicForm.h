@@ -4,7 +4,7 @@
 
 class QAction;
 class QMenu;
-class QSystemTrayIcon;
+class TTrayIcon;
 class TMainForm;
 
 // The tray host: the icon in the notification area with its menu. It owns
@@ -19,7 +19,7 @@ public:
 
     void SetMainForm(TMainForm* form);
     QMenu* TrayPopup() const { return m_menu; }
-    QSystemTrayIcon* TrayIcon() const { return m_tray; }
+    TTrayIcon* TrayIcon() const { return m_tray; }
     QString ToolTip() const { return m_toolTip; }
     void SetToolTip(const QString& tip);
 
@@ -31,7 +31,7 @@ Q_SIGNALS:
 
 private:
     TMainForm* m_form = nullptr;
-    QSystemTrayIcon* m_tray = nullptr;
+    TTrayIcon* m_tray = nullptr;
     QMenu* m_menu = nullptr;
     QString m_toolTip;
 };

@@ -6,15 +6,37 @@
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 #include "ui/AppInfo.h"
+#include "ui/DropCommands.h"
+#include "ui/CategoryNames.h"
+#include "ui/FilterController.h"
+#include "ui/FindController.h"
 #include "ui/FolderTreeModel.h"
+#include "ui/ImageLists.h"
+#include "ui/ItemCommands.h"
+#include "ui/ItemIcons.h"
 #include "ui/ItemListModel.h"
 #include "ui/ItemListPane.h"
 #include "ui/ItemPopupMenu.h"
 #include "ui/MainWindowHost.h"
 #include "ui/RunItemDialog.h"
+#include "ui/DialogHooks.h"
+#include "ui/CheckedAdapter.h"
+#include "ui/MainWindowSettings.h"
+#include "ui/ShownAdapter.h"
+#include "ui/TAboutBox.h"
+#include "ui/THelpBrowser.h"
+#include "ui/TIniOut.h"
+#include "ui/TTipBar.h"
+#include "ui/TVCImportDlg.h"
+#include "exchange/VCardImport.h"
+#include "ui/WindowGeometryAdapter.h"
+#include "platform/ProfileFile.h"
+
+#include <QFileIconProvider>
 
 #include <QAction>
 #include <QActionGroup>
+#include <QPointer>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -22,7 +44,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QListWidget>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -32,14 +56,28 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
 {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(AppInfo::ProductName());
-    resize(760, 520);
+    setWindowIcon(ImageLists::AppIcon());
+    resize(640, 480);
+    m_images = new ImageLists(this);
+    m_icons = std::make_unique<ItemIcons>(*m_images);
     m_host->SetEditor([this](TZVBObject& item, bool isNew) { return RunItemDialog(item, isNew, this); });
+    DialogHooks::SetHelpHandler([](int context) { THelpBrowser::OpenContext(context); });
+    DialogHooks::SetIconProvider([images = QPointer<ImageLists>(m_images)](int index) {
+        return images ? images->Icon(index) : QIcon();
+    });
 
     // The root "My Contacts" and the database below it, before any view exists.
     TTreeNode* root = m_tree.CreateRoot();
     LoadDatabase(root);
 
     CreatePanes();
+    m_commands = new ItemCommands(*this);
+    m_commands->AddPopupActions(m_popup, m_popup->RenameAction());
+    m_drops = new DropCommands(*this);
+    m_folderModel->SetDropHandler([this](const QMimeData* data, TTreeNode* target) { return m_drops->DropOnNode(data, target); });
+    m_listModel->SetDropHandler(
+        [this](const QMimeData* data, const TZVBObject* target) { return m_drops->ListAccepts(data, target); },
+        [this](const QMimeData* data, TZVBObject* target) { return m_drops->DropOnList(data, target); });
     CreateActions();
     CreateToolBars();
     CreateStatusBar();
@@ -47,6 +85,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
 
     SelectNode(root);
     m_activePane = QStringLiteral("Folders");
+    CreateSettings();
 }
 
 TMainForm::~TMainForm() = default;
@@ -55,16 +94,23 @@ void TMainForm::CreatePanes()
 {
     m_folderModel = new FolderTreeModel(m_tree, this);
     m_listModel = new ItemListModel(m_tree, this);
+    m_folderModel->SetIconProvider([this](int image, int selected, int state) { return m_icons->TreeIcon(image, selected, state); });
+    m_listModel->SetIconProvider([this](int image, int state) { return m_icons->ListIcon(image, state); });
+    connect(m_images, &ImageLists::ImageChanged, this, [this] { m_icons->Clear(); });
 
     m_folders = new QTreeView;
     m_folders->setObjectName(QStringLiteral("Folders"));
     m_folders->setModel(m_folderModel);
     m_folders->setHeaderHidden(true);
     m_folders->setIndentation(20);
+    m_folders->setIconSize(QSize(ItemIcons::kTreeIconWidth, 16));
     m_folders->setUniformRowHeights(true);
     m_folders->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_folders->setContextMenuPolicy(Qt::CustomContextMenu);
     m_folders->installEventFilter(this);
+    m_folders->setDragDropMode(QAbstractItemView::DragDrop);
+    m_folders->setDefaultDropAction(Qt::CopyAction);
+    m_folders->setDropIndicatorShown(true);
     m_folders->expand(m_folderModel->index(0, 0));
 
     m_items = new ItemListPane(*m_listModel);
@@ -88,9 +134,12 @@ void TMainForm::CreatePanes()
         ShowPopupMenu(m_folders->viewport()->mapToGlobal(pos));
     });
 
+    // The tree and, while a filter is on, the category list in its place.
+    m_left = new QStackedWidget;
+    m_left->addWidget(m_folders);
     m_splitter = new QSplitter(Qt::Horizontal);
     m_splitter->setObjectName(QStringLiteral("WinSplitterPanel"));
-    m_splitter->addWidget(m_folders);
+    m_splitter->addWidget(m_left);
     m_splitter->addWidget(m_items);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({220, 540});
@@ -156,6 +205,8 @@ void TMainForm::CreateMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
+    file->addMenu(m_commands->FileNewMenu());
+    file->addSeparator();
     QAction* save = file->addAction(QStringLiteral("&Save Database"), this, &TMainForm::SaveDatabaseCommand);
     save->setObjectName(QStringLiteral("SaveDatabase"));
     save->setStatusTip(QStringLiteral("Save all changes to the database now"));
@@ -170,22 +221,24 @@ void TMainForm::CreateMenus()
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
+    m_commands->AddEditActions(edit);
+    edit->addSeparator();
+    edit->addAction(m_find->FindAction());
     QAction* selectAll = edit->addAction(QStringLiteral("&Select All"), this, [this] { m_items->SelectAll(); });
     selectAll->setObjectName(QStringLiteral("SelectAll"));
-    selectAll->setShortcut(QKeySequence::SelectAll);
     selectAll->setStatusTip(QStringLiteral("Select every item in the right-hand pane"));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("ViewMenu"));
     m_viewMenu = view;
-    static const struct { QToolBar* TMainForm::*bar; const char16_t* caption; const char16_t* name; } kBars[] = {
-        {&TMainForm::m_speedBar, u"Tool&bar", u"ToolbarItem"},
-        {&TMainForm::m_newBar, u"&New Item Bar", u"NewItemBar"},
-        {&TMainForm::m_findBar, u"&Find Bar", u"FindBarItem"},
-        {&TMainForm::m_tipBar, u"T&ip Bar", u"TipBarItem"},
+    const struct { QToolBar* bar; const char16_t* caption; const char16_t* name; } kBars[] = {
+        {m_speedBar, u"Tool&bar", u"ToolbarItem"},
+        {m_newBar, u"&New Item Bar", u"NewItemBar"},
+        {m_findBar, u"&Find Bar", u"FindBarItem"},
+        {m_tipBar, u"T&ip Bar", u"TipBarItem"},
     };
     for (const auto& b : kBars) {
-        QAction* toggle = (this->*b.bar)->toggleViewAction();
+        QAction* toggle = b.bar->toggleViewAction();
         toggle->setText(QString::fromUtf16(b.caption));
         toggle->setObjectName(QString::fromUtf16(b.name));
         view->addAction(toggle);
@@ -201,6 +254,17 @@ void TMainForm::CreateMenus()
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
     m_helpMenu = help;
+    QAction* contents = help->addAction(QStringLiteral("&Contents"), this, [] { THelpBrowser::OpenContents(); });
+    contents->setObjectName(QStringLiteral("Contents1"));
+    contents->setShortcut(QKeySequence::HelpContents);
+    contents->setStatusTip(QStringLiteral("Show the table of contents of the help"));
+    QAction* about = help->addAction(QStringLiteral("&About..."), this, [this] { TAboutBox(this).exec(); });
+    about->setObjectName(QStringLiteral("About1"));
+    about->setStatusTip(QStringLiteral("Show the program's name, version and build date"));
+    QAction* helpButton = m_speedBar->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Help"));
+    helpButton->setObjectName(QStringLiteral("HelpBtn"));
+    helpButton->setStatusTip(contents->statusTip());
+    connect(helpButton, &QAction::triggered, contents, &QAction::trigger);
 }
 
 void TMainForm::CreateToolBars()
@@ -216,14 +280,36 @@ void TMainForm::CreateToolBars()
     m_newBar = makeBar(u"New Item Bar", u"NewBar", 1);
     m_findBar = makeBar(u"Find", u"FindBar", 2);
     addToolBarBreak();
-    m_tipBar = makeBar(u"Tip Bar", u"TipBar1", 3);
+    m_tipBar = new TTipBar(this);
+    m_tipBar->setWindowTitle(QStringLiteral("Tip Bar"));
+    m_tipBar->SetTipFile(TTipBar::DefaultTips());
+    m_tipBar->setProperty("Tag", 3);
+    addToolBar(m_tipBar);
+    connect(m_tipBar, &TTipBar::HelpRequested, this, [](int context) { THelpBrowser::OpenContext(context); });
 
-    QAction* up = m_speedBar->addAction(QStringLiteral("Up"), this, &TMainForm::UpOneLevel);
+    QAction* up = m_findBar->addAction(QStringLiteral("Up"), this, &TMainForm::UpOneLevel);
     up->setObjectName(QStringLiteral("UpOneBtn"));
     up->setToolTip(QStringLiteral("Up One Level"));
     up->setStatusTip(QStringLiteral("Go to the folder that holds this one"));
     up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
+    m_find = new FindController(*this, *m_findBar);
+    m_filters = new FilterController(*m_findBar, m_left);
+    m_left->addWidget(m_filters->FilterListBox());
+    m_filters->SetNames(CategoryNames::ReadDefault());
+    CategoryNames::SetCurrent(m_filters->Names());
+    connect(m_filters, &FilterController::FilterOnChanged, this, [this](bool on) {
+        m_left->setCurrentWidget(on ? static_cast<QWidget*>(m_filters->FilterListBox()) : m_folders);
+    });
+    connect(m_filters, &FilterController::Changed, this, [this] { RefreshListPane(SelectedNode()); });
+    m_listModel->SetFilter([this](const TZVBObject& item) { return m_filters->PassesFilter(item); });
+    m_commands->FillSpeedBar(m_speedBar);
+    m_commands->CutAction()->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
+    m_commands->CopyAction()->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
+    m_commands->PasteAction()->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste")));
+    m_commands->DeleteAction()->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    m_commands->PropertiesAction()->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
     m_speedBar->addSeparator();
+    m_commands->FillNewItemBar(m_newBar);
     const QStyle::StandardPixmap viewIcons[] = {QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogListView,
                                                 QStyle::SP_FileDialogListView, QStyle::SP_FileDialogDetailedView};
     int i = 0;
@@ -378,6 +464,7 @@ void TMainForm::SaveAtExit()
         return;
     m_saved = true;
     SaveDatabaseCommand();
+    m_settings->Save();
 }
 
 void TMainForm::ShowMainWindow()
@@ -401,15 +488,44 @@ void TMainForm::ImportArgument(const QString& argument)
             ImportExchangeFile(m_tree.Root(), argument);
             m_tree.SortChildren(m_tree.Root());
             RefreshListPane(SelectedNode());
+        } else if (argument.contains(u".vcf")) {
+            VCardImport::ImportFile(argument, m_tree.Root(),
+                                    [this](const TCard& card) { return TVCImportDlg::AskAsOrganization(card, this); });
+            RefreshListPane(SelectedNode());
         }
     } catch (const EZendrivoError& e) {
         ShowError(e.Message());
     }
 }
 
-int TMainForm::DocumentImageIndex(const QString& /*path*/, int currentIndex)
+int TMainForm::DocumentImageIndex(const QString& path, int currentIndex)
 {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return currentIndex;
+    const QIcon icon = QFileIconProvider().icon(info);
+    if (icon.isNull())
+        return currentIndex;
+    // The generic image stays; a document's own icon gets a place of its own.
+    if (currentIndex == ImageLists::Document || currentIndex < 0)
+        return m_images->AddImage(icon);
+    m_images->ReplaceImage(currentIndex, icon);
     return currentIndex;
+}
+
+void TMainForm::CreateSettings()
+{
+    // Objects whose persisted properties need an adapter.
+    new WindowGeometryAdapter(this, QStringLiteral("MainForm"));
+    for (QToolBar* bar : {m_speedBar, m_newBar, m_findBar, static_cast<QToolBar*>(m_tipBar)})
+        new ShownAdapter(bar, bar->objectName());
+    for (int i = 1; i <= 4; ++i) {
+        if (auto* button = findChild<QWidget*>(QStringLiteral("ViewTypeBtn%1").arg(i)))
+            new CheckedAdapter(button, button->objectName());
+    }
+    m_settings = std::make_unique<TIniOut>(this, ProfileFile::Default());
+    m_settings->SetItems(MainWindowSettings::Entries());
+    m_settings->Load();
 }
 
 void TMainForm::ShowError(const QString& message)
@@ -430,6 +546,7 @@ void TMainForm::showEvent(QShowEvent* event)
     if (!m_firstShow)
         return;
     m_firstShow = false;
+    m_tipBar->ShowRandomTip();
     HandleCommandLine(QApplication::arguments());
 }
 

@@ -9,6 +9,15 @@
 
 class FolderTreeModel;
 class ItemListModel;
+class DropCommands;
+class FilterController;
+class FindController;
+class QStackedWidget;
+class ImageLists;
+class ItemIcons;
+class TIniOut;
+class TTipBar;
+class ItemCommands;
 class ItemListPane;
 class ItemPopupMenu;
 class MainWindowHost;
@@ -40,6 +49,10 @@ public:
     FolderTreeModel* FolderModel() const { return m_folderModel; }
     ItemListModel* ListModel() const { return m_listModel; }
     MainWindowHost& Host() const { return *m_host; }
+    ItemCommands& Commands() const { return *m_commands; }
+    DropCommands& Drops() const { return *m_drops; }
+    FindController& Find() const { return *m_find; }
+    FilterController& Filters() const { return *m_filters; }
 
     // "Folders" or "MainItems": the pane that last had the focus.
     QString ActivePane() const { return m_activePane; }
@@ -65,6 +78,9 @@ public:
     void SaveAtExit();
 
     int DocumentImageIndex(const QString& path, int currentIndex);
+    ImageLists& Images() const { return *m_images; }
+    TIniOut& Settings() const { return *m_settings; }
+    TTipBar* TipBar() const { return m_tipBar; }
 
 Q_SIGNALS:
     void ToolTipPathChanged(const QString& path);
@@ -82,6 +98,7 @@ private:
     void CreateMenus();
     void CreateToolBars();
     void CreateStatusBar();
+    void CreateSettings();
     void UpdateItemCount();
     void ShowPopupMenu(const QPoint& globalPos);
     TZVBObject* PopupItem() const;
@@ -101,13 +118,20 @@ private:
     QToolBar* m_speedBar = nullptr;
     QToolBar* m_newBar = nullptr;
     QToolBar* m_findBar = nullptr;
-    QToolBar* m_tipBar = nullptr;
+    TTipBar* m_tipBar = nullptr;
+    ImageLists* m_images = nullptr;
+    std::unique_ptr<ItemIcons> m_icons;
+    std::unique_ptr<TIniOut> m_settings;
     QActionGroup* m_viewGroup = nullptr;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     ItemPopupMenu* m_popup = nullptr;
+    ItemCommands* m_commands = nullptr;
+    DropCommands* m_drops = nullptr;
+    FindController* m_find = nullptr;
+    FilterController* m_filters = nullptr;
+    QStackedWidget* m_left = nullptr;
     QString m_activePane = QStringLiteral("Folders");
     bool m_firstShow = true;
     bool m_saved = false;
-    QStringList m_ownCommandLine;
 };

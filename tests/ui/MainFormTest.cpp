@@ -9,6 +9,8 @@
 #include "ui/TMainForm.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
+#include <QToolBar>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -138,4 +140,33 @@ TEST(StartupOptions, OnlyTheExactWordHidesTheWindow)
     EXPECT_TRUE(StartupOptions::StartHidden({QStringLiteral("/usr/bin/zendrivo"), QStringLiteral("HIDEWIN")}));
     EXPECT_FALSE(StartupOptions::StartHidden({QStringLiteral("/usr/bin/zendrivo"), QStringLiteral("hidewin")}));
     EXPECT_FALSE(StartupOptions::StartHidden({QStringLiteral("/usr/bin/zendrivo"), QStringLiteral("HIDEWIN2")}));
+}
+
+TEST(MainFormSettings, ViewToolbarsAndGeometryComeBackAfterARestart)
+{
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    qputenv("ZENDRIVO_HOME", dir.path().toUtf8());
+    {
+        TMainForm form;
+        form.setGeometry(120, 80, 700, 500);
+        form.MainItems()->SetViewStyle(ListView::vsReport);
+        form.findChild<QAction*>(QStringLiteral("Details"))->setChecked(true);
+        form.findChild<QAction*>(QStringLiteral("FindBarItem"))->trigger();
+        form.SaveAtExit();
+    }
+    {
+        TMainForm form;
+        EXPECT_EQ(form.MainItems()->ViewStyle(), ListView::vsReport);
+        EXPECT_TRUE(form.findChild<QAction*>(QStringLiteral("Details"))->isChecked());
+        EXPECT_FALSE(form.findChild<QAction*>(QStringLiteral("FindBarItem"))->isChecked());
+        EXPECT_TRUE(form.findChild<QAction*>(QStringLiteral("ToolbarItem"))->isChecked());
+        EXPECT_TRUE(form.findChild<QToolBar*>(QStringLiteral("FindBar"))->isHidden());
+        EXPECT_FALSE(form.findChild<QToolBar*>(QStringLiteral("SpeedBar"))->isHidden());
+        EXPECT_EQ(form.width(), 700);
+        EXPECT_EQ(form.height(), 500);
+        EXPECT_EQ(form.x(), 120);
+    }
+    qunsetenv("ZENDRIVO_HOME");
+    QDir::setCurrent(QDir::tempPath());
 }

@@ -1,0 +1,92 @@
+#include "exchange/VCardHead.h"
+
+#include "model/Card.h"
+
+#include <QString>
+
+namespace {
+QByteArrayView Unquoted(QByteArrayView text)
+{
+    text = text.trimmed();
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.sliced(1, text.size() - 2);
+    return text;
+}
+
+bool Is(QByteArrayView text, QByteArrayView word)
+{
+    return text.compare(word, Qt::CaseInsensitive) == 0;
+}
+
+qsizetype HeadEnd(QByteArrayView line)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == ':' && !quoted)
+            return i;
+    }
+    return line.indexOf(':'); // an unbalanced quote: fall back to the first colon
+}
+
+template <typename F> void ForEachPart(QByteArrayView text, QByteArrayView separators, F&& f)
+{
+    bool quoted = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] == '"') {
+            quoted = !quoted;
+        } else if (i == text.size() || (!quoted && separators.contains(text[i]))) {
+            const QByteArrayView part = text.sliced(start, i - start).trimmed();
+            if (!part.isEmpty())
+                f(part);
+            start = i + 1;
+        }
+    }
+}
+} // namespace
+
+bool VCardHead::Scan(QByteArrayView line)
+{
+    *this = VCardHead();
+    const qsizetype end = HeadEnd(line);
+    if (end < 0)
+        return false;
+    valueStart = end + 1;
+    bool first = true;
+    const auto setType = [this](QByteArrayView word) {
+        const int bit = CardParameter::BitOf(QString::fromLatin1(word));
+        if (bit >= 0)
+            parameters |= 1U << bit;
+        else if (Is(word, "QUOTED-PRINTABLE"))
+            quotedPrintable = true;
+        else if (Is(word, "BASE64"))
+            base64 = true;
+    };
+    ForEachPart(line.first(end), ";", [&](QByteArrayView part) {
+        if (std::exchange(first, false)) {
+            const qsizetype dot = part.lastIndexOf('.');
+            name = dot < 0 ? part : part.sliced(dot + 1);
+            return;
+        }
+        const qsizetype equals = part.indexOf('=');
+        if (equals < 0) {
+            ForEachPart(part, ", \t", setType);
+            return;
+        }
+        const QByteArrayView key = part.first(equals).trimmed();
+        const QByteArrayView value = Unquoted(part.sliced(equals + 1));
+        if (Is(key, "TYPE")) {
+            ForEachPart(value, ",", setType);
+        } else if (Is(key, "PREF")) {
+            parameters |= 1U << CardParameter::Pref;
+        } else if (Is(key, "ENCODING")) {
+            quotedPrintable = Is(value, "QUOTED-PRINTABLE");
+            base64 = Is(value, "BASE64") || Is(value, "B");
+        } else if (Is(key, "CHARSET")) {
+            charset = value;
+        }
+    });
+    return true;
+}

@@ -1,0 +1,122 @@
+#include "exchange/VCardLineReader.h"
+
+#include <QStringDecoder>
+
+namespace {
+// UTF-16 is recognised by its byte order mark, or by a zero byte beside the
+// first character of a file that starts with ASCII.
+QByteArray FromUtf16(QByteArrayView bytes, bool& converted)
+{
+    converted = false;
+    if (bytes.size() < 2)
+        return {};
+    const auto b0 = static_cast<unsigned char>(bytes[0]);
+    const auto b1 = static_cast<unsigned char>(bytes[1]);
+    QStringDecoder::Encoding encoding;
+    if ((b0 == 0xFF && b1 == 0xFE) || (b0 != 0 && b1 == 0))
+        encoding = QStringDecoder::Utf16LE;
+    else if ((b0 == 0xFE && b1 == 0xFF) || (b0 == 0 && b1 != 0))
+        encoding = QStringDecoder::Utf16BE;
+    else
+        return {};
+    converted = true;
+    QStringDecoder decoder(encoding); // drops the byte order mark
+    const QString text = decoder(bytes);
+    return text.toUtf8();
+}
+
+bool IsFold(QByteArrayView line)
+{
+    return !line.isEmpty() && (line[0] == ' ' || line[0] == '\t');
+}
+} // namespace
+
+VCardLineReader::VCardLineReader(QByteArrayView bytes)
+{
+    bool converted = false;
+    m_converted = FromUtf16(bytes, converted);
+    m_bytes = converted ? QByteArrayView(m_converted) : bytes;
+    if (m_bytes.startsWith("\xEF\xBB\xBF"))
+        m_pos = 3;
+    if (!m_bytes.contains('\n') && m_bytes.contains('\r'))
+        m_lineEnd = '\r';
+}
+
+bool VCardLineReader::ReadPhysical(QByteArrayView& line)
+{
+    if (m_pos >= m_bytes.size())
+        return false;
+    qsizetype end = m_bytes.indexOf(m_lineEnd, m_pos);
+    if (end < 0)
+        end = m_bytes.size();
+    qsizetype stop = end;
+    while (stop > m_pos && m_bytes[stop - 1] == '\r')
+        --stop;
+    line = m_bytes.sliced(m_pos, stop - m_pos);
+    m_pos = end + 1;
+    return true;
+}
+
+bool VCardLineReader::Peek(QByteArrayView& line)
+{
+    if (!m_peeked) {
+        if (!ReadPhysical(m_peekLine))
+            return false;
+        m_peeked = true;
+    }
+    line = m_peekLine;
+    return true;
+}
+
+// The rest of a base64 block: folded lines, lines without a colon (the 2.1
+// form runs until a blank line) and the blank lines after it.
+void VCardLineReader::SkipBlockLines()
+{
+    QByteArrayView next;
+    while (Peek(next) && (next.isEmpty() || IsFold(next) || !next.contains(':')))
+        Consume();
+}
+
+bool VCardLineReader::Next(QByteArray& line, VCardHead& head)
+{
+    QByteArrayView first;
+    while (Peek(first)) {
+        Consume();
+        if (first.trimmed().isEmpty())
+            continue;
+        line = first.toByteArray();
+        bool tooLong = false;
+        // A head on the first physical line points into the file bytes, which stay.
+        const bool headOnFirst = head.Scan(first);
+        bool headKnown = headOnFirst;
+        QByteArrayView next;
+        while (Peek(next)) {
+            const bool softBreak = headKnown && head.quotedPrintable && line.endsWith('=');
+            if (!softBreak && !IsFold(next))
+                break;
+            Consume();
+            if (tooLong)
+                continue;
+            if (softBreak) {
+                line.chop(1);
+                line += next;
+            } else {
+                line += next.sliced(1);
+            }
+            tooLong = line.size() > kMaxLineBytes;
+            if (tooLong)
+                line.clear();
+            if (!headKnown)
+                headKnown = head.Scan(line);
+        }
+        if (headKnown && !headOnFirst && !tooLong)
+            head.Scan(line);
+        if (headKnown && head.base64) {
+            SkipBlockLines();
+            continue;
+        }
+        if (!tooLong)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include "exchange/VCardHead.h"
+
+// Turns the bytes of a card file into logical lines, still as bytes: line
+// ends (LF, CR LF, CR CR LF, or CR alone in files without any LF) are
+// removed, folded lines (a line beginning with a blank or a tab continues the
+// one before) and quoted-printable soft breaks are joined, and base64 blocks
+// are skipped whole. Joining happens before any decoding, since a fold may
+// split a multi-byte character. UTF-16 input is converted to UTF-8 first.
+class VCardLineReader
+{
+public:
+    // A logical line longer than this is dropped whole.
+    static constexpr qsizetype kMaxLineBytes = 1 << 20;
+
+    explicit VCardLineReader(QByteArrayView bytes);
+
+    // The next logical line that is not blank, with its head (whose views
+    // stay valid while the reader and the line live); false at the end.
+    bool Next(QByteArray& line, VCardHead& head);
+
+private:
+    bool Peek(QByteArrayView& line);
+    void Consume() { m_peeked = false; }
+    bool ReadPhysical(QByteArrayView& line);
+    void SkipBlockLines();
+
+    QByteArray m_converted; // UTF-8 form of a UTF-16 file
+    QByteArrayView m_bytes;
+    qsizetype m_pos = 0;
+    char m_lineEnd = '\n';
+    bool m_peeked = false;
+    QByteArrayView m_peekLine;
+};

@@ -1,0 +1,109 @@
+#include "exchange/VCardParser.h"
+
+#include "exchange/VCardLineReader.h"
+#include "exchange/VCardValue.h"
+
+namespace VCardParser {
+
+namespace {
+using VCardValue::Escapes;
+
+bool StartsWith(QByteArrayView text, QByteArrayView prefix)
+{
+    return text.size() >= prefix.size() && text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
+}
+
+// The eight names are tested as prefixes, so NOTE is kept (and never looked at).
+bool IsReadName(QByteArrayView name)
+{
+    for (QByteArrayView known : {"FN", "N", "ADR", "TEL", "EMAIL", "TITLE", "ORG", "URL"}) {
+        if (StartsWith(name, known))
+            return true;
+    }
+    return false;
+}
+
+// A property whose values wait for the card's version, which may come last.
+struct Pending
+{
+    QString name;
+    std::uint32_t parameters;
+    QString text;
+};
+
+class CardBuilder
+{
+public:
+    void Start()
+    {
+        m_pending.clear();
+        m_escapes = Escapes::Plain;
+    }
+
+    void Take(QByteArrayView line, const VCardHead& head)
+    {
+        if (StartsWith(head.name, "VERSION") && head.name.size() == 7) {
+            const QByteArrayView version = line.sliced(head.valueStart).trimmed();
+            if (version.startsWith("2"))
+                m_escapes = Escapes::Version21;
+            else if (version.startsWith("3") || version.startsWith("4"))
+                m_escapes = Escapes::Version3;
+            return;
+        }
+        if (!IsReadName(head.name) || m_pending.size() >= static_cast<size_t>(kMaxPropertiesPerCard))
+            return;
+        m_pending.push_back({QString::fromLatin1(head.name), head.parameters,
+                             VCardValue::Decode(line.sliced(head.valueStart), head)});
+    }
+
+    TCard Finish()
+    {
+        TCard card;
+        for (Pending& p : m_pending) {
+            QStringList values = VCardValue::Split(p.text, m_escapes);
+            // 4.0 writes numbers and addresses as URIs.
+            QString& first = values.first();
+            if (p.name.compare(u"TEL", Qt::CaseInsensitive) == 0 && first.startsWith(u"tel:", Qt::CaseInsensitive))
+                first.remove(0, 4);
+            else if (p.name.compare(u"EMAIL", Qt::CaseInsensitive) == 0 &&
+                     first.startsWith(u"mailto:", Qt::CaseInsensitive))
+                first.remove(0, 7);
+            card.Add(TCardProperty(p.name, p.parameters, std::move(values)));
+        }
+        m_pending.clear();
+        return card;
+    }
+
+private:
+    std::vector<Pending> m_pending;
+    Escapes m_escapes = Escapes::Plain;
+};
+} // namespace
+
+void Parse(QByteArrayView bytes, std::vector<TCard>& cards)
+{
+    VCardLineReader reader(bytes);
+    CardBuilder builder;
+    QByteArray line;
+    VCardHead head;
+    bool inCard = false;
+    while (reader.Next(line, head)) {
+        if (!inCard) {
+            if (StartsWith(line, "begin:")) {
+                inCard = true;
+                builder.Start();
+            }
+            continue;
+        }
+        if (StartsWith(line, "end:")) {
+            cards.push_back(builder.Finish());
+            inCard = false;
+        } else if (head.valueStart >= 0) {
+            builder.Take(line, head);
+        }
+    }
+    if (inCard)
+        cards.push_back(builder.Finish());
+}
+
+} // namespace VCardParser

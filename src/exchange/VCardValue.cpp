@@ -1,0 +1,105 @@
+#include "exchange/VCardValue.h"
+
+#include "model/TextCodec.h"
+
+#include <QStringDecoder>
+
+namespace VCardValue {
+
+namespace {
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+bool Is(QByteArrayView text, QByteArrayView word)
+{
+    return text.compare(word, Qt::CaseInsensitive) == 0;
+}
+
+QString DecodeCharset(QByteArrayView bytes, QByteArrayView charset)
+{
+    if (charset.isEmpty() || Is(charset, "UTF-8") || Is(charset, "UTF8"))
+        return TextCodec::DecodeLine(bytes);
+    if (Is(charset, "WINDOWS-1252") || Is(charset, "CP1252") || Is(charset, "ISO-8859-1") ||
+        Is(charset, "LATIN1") || Is(charset, "US-ASCII") || Is(charset, "ASCII"))
+        return TextCodec::DecodeWindows1252(bytes);
+    QStringDecoder decoder(charset.toByteArray().constData(), QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        return TextCodec::DecodeLine(bytes);
+    QString text = decoder(bytes);
+    return decoder.hasError() ? TextCodec::DecodeLine(bytes) : text;
+}
+} // namespace
+
+QByteArray DecodeQuotedPrintable(QByteArrayView bytes)
+{
+    QByteArray out;
+    out.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '=' && i + 2 < bytes.size() && HexDigit(bytes[i + 1]) >= 0 && HexDigit(bytes[i + 2]) >= 0) {
+            out.append(static_cast<char>(HexDigit(bytes[i + 1]) * 16 + HexDigit(bytes[i + 2])));
+            i += 2;
+        } else {
+            out.append(bytes[i]);
+        }
+    }
+    return out;
+}
+
+QString Decode(QByteArrayView bytes, const VCardHead& head)
+{
+    if (head.quotedPrintable)
+        return DecodeCharset(DecodeQuotedPrintable(bytes), head.charset);
+    return DecodeCharset(bytes, head.charset);
+}
+
+QStringList Split(QStringView text, Escapes escapes)
+{
+    qsizetype start = 0;
+    while (start < text.size() && text[start] == u' ')
+        ++start;
+    QStringList values;
+    QString current;
+    current.reserve(text.size() - start);
+    bool quoted = false;
+    for (qsizetype i = start; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\\' && escapes != Escapes::Plain && i + 1 < text.size()) {
+            const QChar next = text[i + 1];
+            if (escapes == Escapes::Version21) {
+                if (next == u';') {
+                    current.append(next);
+                    ++i;
+                    continue;
+                }
+            } else if (next == u'n' || next == u'N') {
+                current.append(u'\n');
+                ++i;
+                continue;
+            } else if (next == u',' || next == u';' || next == u':' || next == u'\\' || next == u'"') {
+                current.append(next);
+                ++i;
+                continue;
+            }
+            current.append(c);
+        } else if (c == u'"' && escapes != Escapes::Version3) {
+            quoted = !quoted;
+        } else if (!quoted && (c == u';' || (c == u',' && escapes != Escapes::Version3))) {
+            values.append(current);
+            current.clear();
+        } else {
+            current.append(c);
+        }
+    }
+    values.append(current);
+    return values;
+}
+
+} // namespace VCardValue

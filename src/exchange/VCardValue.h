@@ -1,0 +1,30 @@
+#pragma once
+
+#include "exchange/VCardHead.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+// Decoding and splitting of card values.
+namespace VCardValue {
+
+// How a value's separators may be escaped, by the card's version.
+enum class Escapes {
+    Plain,     // no version line (our own files): no escapes, double quotes shield separators
+    Version21, // as Plain, and "\;" is a literal semicolon
+    Version3,  // 3.0 and 4.0: \, \; \: \\ \" \n \N; only ";" separates, double quotes are text
+};
+
+// Undoes quoted-printable "=XX" escapes; a "=" not followed by two hex digits stays.
+QByteArray DecodeQuotedPrintable(QByteArrayView bytes);
+
+// The value bytes as text: quoted-printable undone when the head says so,
+// then decoded in the head's character set (UTF-8, falling back to
+// Windows-1252, when none is named or the named one is unknown).
+QString Decode(QByteArrayView bytes, const VCardHead& head);
+
+// Leading blanks dropped, then split at unescaped separators into values.
+QStringList Split(QStringView text, Escapes escapes);
+
+} // namespace VCardValue

@@ -1,0 +1,210 @@
+#include "model/Card.h"
+
+#include "model/Exceptions.h"
+#include "model/TextCodec.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace CardParameter {
+
+namespace {
+struct Entry
+{
+    const char16_t* name;
+    const char16_t* display;
+};
+constexpr Entry kTable[kCount] = {
+    {u"DOM", u"Domestic"},       {u"INTL", u"International"}, {u"POSTAL", u"Postal"},
+    {u"PARCEL", u"Parcel"},      {u"HOME", u"Home"},          {u"WORK", u"Office"},
+    {u"PREF", u"Preferred"},     {u"VOICE", u"Voice Line"},   {u"FAX", u"Fax Line"},
+    {u"MSG", u"Message Only"},   {u"CELL", u"Cellular"},      {u"PAGER", u"Pager"},
+    {u"BBS", u"BBS"},            {u"MODEM", u"MODEM"},        {u"CAR", u"Car Phone"},
+    {u"ISDN", u"ISDN"},          {u"VIDEO", u"Video Phone"},  {u"AOL", u"AOL"},
+    {u"AppleLink", u"AppleLink"}, {u"ATTMail", u"ATTMail"},   {u"CIS", u"CIS"},
+    {u"eWorld", u"eWorld"},      {u"INTERNET", u"Internet"},  {u"IBMMail", u"IBMMail"},
+    {u"MCIMail", u"MCIMail"},    {u"POWERSHARE", u"Powershare"}, {u"PRODIGY", u"PRODIGY"},
+    {u"TLX", u"TLX"},            {u"X400", u"X.400"}};
+} // namespace
+
+QString Name(int bit)
+{
+    return bit >= 0 && bit < kCount ? QString::fromUtf16(kTable[bit].name) : QString();
+}
+
+QString DisplayName(int bit)
+{
+    return bit >= 0 && bit < kCount ? QString::fromUtf16(kTable[bit].display) : QString();
+}
+
+int BitOf(QStringView name)
+{
+    for (int bit = 0; bit < kCount; ++bit) {
+        if (name.compare(QStringView(kTable[bit].name), Qt::CaseInsensitive) == 0)
+            return bit;
+    }
+    return -1;
+}
+
+} // namespace CardParameter
+
+namespace {
+QStringView TrimLeadingBlanks(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    return text.sliced(i);
+}
+
+// Splits at ";" and ","; a double quote starts or ends a stretch in which
+// they do not separate and is itself dropped. Empty pieces stay.
+QStringList SplitValues(QStringView text)
+{
+    QStringList values;
+    QString current;
+    bool quoted = false;
+    for (QChar c : text) {
+        if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && (c == u';' || c == u','))
+            values.append(std::exchange(current, QString()));
+        else
+            current.append(c);
+    }
+    values.append(current);
+    return values;
+}
+
+// The head as a list: ";", "," and blanks separate, quotes shield; empty
+// elements are dropped.
+QStringList SplitHead(QStringView head)
+{
+    QStringList elements;
+    QString current;
+    bool quoted = false;
+    const auto flush = [&] {
+        if (!current.isEmpty())
+            elements.append(std::exchange(current, QString()));
+    };
+    for (QChar c : head) {
+        if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && (c == u';' || c == u',' || c.unicode() <= u' '))
+            flush();
+        else
+            current.append(c);
+    }
+    flush();
+    return elements;
+}
+} // namespace
+
+void TCardProperty::Set(int bit, bool on)
+{
+    if (bit < 0 || bit >= CardParameter::kCount)
+        return;
+    if (on)
+        m_parameters |= 1U << bit;
+    else
+        m_parameters &= ~(1U << bit);
+}
+
+void TCardProperty::Parse(const QString& line)
+{
+    m_name.clear();
+    m_parameters = 0;
+    const qsizetype colon = line.indexOf(u':');
+    const QStringView head = colon < 0 ? QStringView() : QStringView(line).first(colon);
+    const QStringView tail = colon < 0 ? QStringView(line) : QStringView(line).sliced(colon + 1);
+    m_values = SplitValues(TrimLeadingBlanks(tail));
+    const QStringList elements = SplitHead(TrimLeadingBlanks(head));
+    if (elements.isEmpty())
+        return;
+    m_name = elements.first();
+    for (const QString& element : elements)
+        Set(CardParameter::BitOf(element));
+}
+
+QString TCardProperty::Format() const
+{
+    QString line = m_name;
+    for (int bit = 0; bit < CardParameter::kCount; ++bit) {
+        if (Has(bit))
+            line += u';' + CardParameter::Name(bit);
+    }
+    line += u':';
+    for (const QString& value : m_values)
+        line += value + u';';
+    if (line.endsWith(u';'))
+        line.chop(1);
+    return line;
+}
+
+QString TCardProperty::ParameterDescription() const
+{
+    QStringList names;
+    for (int bit = 0; bit < CardParameter::kCount; ++bit) {
+        if (Has(bit))
+            names.append(CardParameter::DisplayName(bit));
+    }
+    return names.join(u',');
+}
+
+int TCard::IndexOf(QStringView name) const
+{
+    for (size_t i = 0; i < m_properties.size(); ++i) {
+        const QString& own = m_properties[i].Name();
+        if (!own.isEmpty() && name.left(own.size()).compare(own, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+const TCardProperty* TCard::Find(QStringView name) const
+{
+    const int index = IndexOf(name);
+    return index < 0 ? nullptr : &m_properties[static_cast<size_t>(index)];
+}
+
+namespace CardText {
+
+QString Format(const std::vector<TCard>& cards)
+{
+    QString text;
+    for (const TCard& card : cards) {
+        text += u"begin:vcard\r\n";
+        for (int i = 0; i < card.Count(); ++i)
+            text += card.At(i).Format() + u"\r\n";
+        text += u"end:vcard\r\n";
+    }
+    return text;
+}
+
+// Written beside the target and renamed over it, so a failure leaves an old
+// file whole. Unlike the database save there is no flush to the disk: an
+// export of many cards would spend almost all its time waiting for it.
+void Save(const QString& path, const std::vector<TCard>& cards)
+{
+    const QString part = path + u".part";
+    QFile file(part);
+    const auto fail = [&](const QString& reason) {
+        file.remove();
+        throw EZendrivoError(QStringLiteral("Unable to write the file: %1 (%2)").arg(path, reason));
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw EZendrivoError(QStringLiteral("Unable to write the file: %1 (%2)").arg(path, file.errorString()));
+    const QByteArray bytes = TextCodec::Encode(Format(cards));
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        fail(file.errorString());
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        fail(file.errorString());
+    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)
+        fail(QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+} // namespace CardText

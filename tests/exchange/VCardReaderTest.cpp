@@ -1,0 +1,247 @@
+#include "VCardTestSupport.h"
+
+#include "exchange/VCardParser.h"
+#include "model/Exceptions.h"
+#include "model/ItemFactory.h"
+#include "model/PersonObject.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+std::vector<TCard> Cards(QByteArrayView bytes)
+{
+    std::vector<TCard> cards;
+    VCardParser::Parse(bytes, cards);
+    return cards;
+}
+
+// The values of the first property of that name in the only card.
+QStringList Values(QByteArrayView bytes, const char16_t* name)
+{
+    const std::vector<TCard> cards = Cards(bytes);
+    if (cards.size() != 1 || !cards[0].Find(name))
+        return {u"<missing>"_qs};
+    return cards[0].Find(name)->Values();
+}
+
+std::uint32_t Bits(std::initializer_list<int> bits)
+{
+    std::uint32_t set = 0;
+    for (int bit : bits)
+        set |= 1U << bit;
+    return set;
+}
+} // namespace
+
+TEST(VCardLines, FoldsAreJoinedOnBytesBeforeDecoding)
+{
+    // "é" (C3 A9) split by a fold, CR LF line ends; a second blank stays text.
+    EXPECT_EQ(Values("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ren\xC3\r\n \xA9 Arnoux\r\nN:Doe;\r\n\t John\r\nEND:VCARD\r\n", u"FN"),
+              QStringList{QString::fromUtf8("Ren\xC3\xA9 Arnoux")});
+    EXPECT_EQ(Values("BEGIN:VCARD\nN:Doe;\n\t John\nEND:VCARD\n", u"N"), (QStringList{u"Doe"_qs, u" John"_qs}));
+    // A head may be folded too.
+    EXPECT_EQ(Values("BEGIN:VCARD\r\nTEL;TY\r\n PE=CELL:1\r\n 23\r\nEND:VCARD", u"TEL"), QStringList{u"123"_qs});
+}
+
+TEST(VCardLines, LineEndsOfEveryKind)
+{
+    for (QByteArrayView text : {"begin:vcard\r\r\nFN:A\r\r\nTEL:1\r\r\nend:vcard\r\r\n", "begin:vcard\rFN:A\rTEL:1\rend:vcard\r",
+                                "begin:vcard\nFN:A\r\nTEL:1\nend:vcard"}) {
+        const std::vector<TCard> cards = Cards(text);
+        ASSERT_EQ(cards.size(), 1U) << text.data();
+        EXPECT_EQ(cards[0].Count(), 2);
+        EXPECT_EQ(cards[0].Find(u"TEL")->ValueAt(0), u"1");
+    }
+}
+
+TEST(VCardLines, QuotedPrintableSoftBreaksAndCharsets)
+{
+    // The continuation of a soft break keeps its leading blank.
+    EXPECT_EQ(Values("BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCl=\r\n ler;Hans\r\nEND:VCARD\r\n", u"N"),
+              (QStringList{QString::fromUtf8("M\xC3\xBCl ler"), u"Hans"_qs}));
+    EXPECT_EQ(Values("BEGIN:VCARD\nADR;HOME;QUOTED-PRINTABLE:;;L=E4mmer=\nweg 1;Ort\nEND:VCARD\n", u"ADR"),
+              (QStringList{QString(), QString(), QString::fromUtf8("L\xC3\xA4mmerweg 1"), u"Ort"_qs}));
+    EXPECT_EQ(Values("BEGIN:VCARD\nN;CHARSET=Windows-1252:M\xFCller\nEND:VCARD\n", u"N"),
+              QStringList{QString::fromUtf8("M\xC3\xBCller")});
+    // Raw Windows-1252 without a character set falls back per line.
+    EXPECT_EQ(Values("BEGIN:VCARD\nN:Gr\xF6\xDF\x65\nEND:VCARD\n", u"N"), QStringList{QString::fromUtf8("Gr\xC3\xB6\xC3\x9F" "e")});
+    // Shift_JIS "\x88\xc0\x93\xa1" is the family name Ando.
+    EXPECT_EQ(Values("BEGIN:VCARD\nN;CHARSET=SHIFT_JIS:\x88\xC0\x93\xA1;\nEND:VCARD\n", u"N").value(0),
+              QString::fromUtf8("\xE5\xAE\x89\xE8\x97\xA4"));
+    // An unknown character set does not stop the reading.
+    EXPECT_EQ(Values("BEGIN:VCARD\nN;CHARSET=X-NONE:Doe\nEND:VCARD\n", u"N"), QStringList{u"Doe"_qs});
+}
+
+TEST(VCardLines, Utf16FilesWithAndWithoutByteOrderMark)
+{
+    const QString text = QString::fromUtf8("BEGIN:VCARD\r\nN:Stra\xC3\x9F" "e;\xC3\xB6\r\nEND:VCARD\r\n");
+    QByteArray le("\xFF\xFE", 2), be("\xFE\xFF", 2), bare;
+    for (QChar c : text) {
+        le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        bare.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    }
+    const QStringList expected{QString::fromUtf8("Stra\xC3\x9F" "e"), QString::fromUtf8("\xC3\xB6")};
+    EXPECT_EQ(Values(le, u"N"), expected);
+    EXPECT_EQ(Values(be, u"N"), expected);
+    EXPECT_EQ(Values(bare, u"N"), expected);
+}
+
+TEST(VCardLines, TypeParametersInEverySpelling)
+{
+    const auto bits = [](QByteArrayView line) {
+        const std::vector<TCard> cards = Cards(QByteArray("BEGIN:VCARD\n" + line.toByteArray() + "\nEND:VCARD\n"));
+        return cards.at(0).Count() ? cards[0].At(0).Parameters() : ~0U;
+    };
+    const std::uint32_t workVoice = Bits({CardParameter::Work, CardParameter::Voice});
+    EXPECT_EQ(bits("TEL;WORK;VOICE:1"), workVoice);
+    EXPECT_EQ(bits("TEL;TYPE=work,voice:1"), workVoice);
+    EXPECT_EQ(bits("TEL;TYPE=WORK;TYPE=VOICE:1"), workVoice);
+    EXPECT_EQ(bits("TEL;TYPE=\"work,voice\":1"), workVoice);
+    EXPECT_EQ(bits("tel;type=Work;Voice:1"), workVoice);
+    EXPECT_EQ(bits("TEL;PREF=1:1"), Bits({CardParameter::Pref}));
+    EXPECT_EQ(bits("EMAIL;type=INTERNET;type=pref:a@b"), Bits({CardParameter::Internet, CardParameter::Pref}));
+    EXPECT_EQ(bits("TEL;X-COUCHDB-UUID=\"a:b;c\";TYPE=CELL:1"), Bits({CardParameter::Cell}));
+    EXPECT_EQ(bits("TEL;LANGUAGE=de;utf-8;x-unknown:1"), 0U);
+}
+
+TEST(VCardLines, ValueFormsOfNewerVersions)
+{
+    EXPECT_EQ(Values("BEGIN:VCARD\nVERSION:4.0\nTEL;VALUE=uri:tel:+1-555-0100\nEND:VCARD\n", u"TEL"),
+              QStringList{u"+1-555-0100"_qs});
+    EXPECT_EQ(Values("BEGIN:VCARD\nEMAIL:MAILTO:a@b.example\nEND:VCARD\n", u"EMAIL"), QStringList{u"a@b.example"_qs});
+    EXPECT_EQ(Values("BEGIN:VCARD\nitem1.EMAIL;type=INTERNET:a@b\nitem1.X-ABLabel:x\nEND:VCARD\n", u"EMAIL"),
+              QStringList{u"a@b"_qs});
+    // 3.0 escapes, a bare comma is text; the version may come after the property.
+    EXPECT_EQ(Values("BEGIN:VCARD\nN:Doe\\, Jr;A\\;B;C\\nD\\ND\\\\,http\\://x;\"q\"\nVERSION:3.0\nEND:VCARD\n", u"N"),
+              (QStringList{u"Doe, Jr"_qs, u"A;B"_qs, u"C\nD\nD\\,http://x"_qs, u"\"q\""_qs}));
+    // 2.1 knows only "\;"; without a version (our own files) a backslash is text.
+    EXPECT_EQ(Values("BEGIN:VCARD\nVERSION:2.1\nORG:A\\;B\\n;C\nEND:VCARD\n", u"ORG"),
+              (QStringList{u"A;B\\n"_qs, u"C"_qs}));
+    EXPECT_EQ(Values("BEGIN:VCARD\nORG:C:\\new\\;x\nEND:VCARD\n", u"ORG"), (QStringList{u"C:\\new\\"_qs, u"x"_qs}));
+}
+
+TEST(VCardLines, Base64BlocksAreSkippedWhole)
+{
+    // 2.1: continuation lines without indent until a blank line; the data
+    // would otherwise pass for properties.
+    const QByteArray v21 = "BEGIN:VCARD\r\nVERSION:2.1\r\nPHOTO;ENCODING=BASE64;TYPE=JPEG:\r\nNOTEaGVsbG8=\r\nTELaGVsbG8\r\n"
+                           "\r\nTEL:1\r\nEND:VCARD\r\n";
+    ASSERT_EQ(Cards(v21).size(), 1U);
+    EXPECT_EQ(Cards(v21)[0].Count(), 1);
+    // 3.0: folded, the next property follows at once.
+    const QByteArray v30 = "BEGIN:VCARD\nVERSION:3.0\nPHOTO;ENCODING=b;TYPE=JPEG:aGVs\n  TEL:bG8=\n Ng==\nTEL:2\nEND:VCARD\n";
+    EXPECT_EQ(Values(v30, u"TEL"), QStringList{u"2"_qs});
+    EXPECT_EQ(Cards(v30)[0].Count(), 1);
+    // Bare BASE64 and a block ended by the end of the card.
+    EXPECT_EQ(Cards("BEGIN:VCARD\nLOGO;BASE64:\n  AAAA\nEND:VCARD\nBEGIN:VCARD\nFN:Next\nEND:VCARD\n").size(), 2U);
+}
+
+TEST(VCardLines, CardBoundaries)
+{
+    // Lower case, a missing END at the end of the file, lines outside cards.
+    const std::vector<TCard> cards = Cards("junk\nbegin:vcard\nfn:One\nend:vcard\nFN:outside\nBEGIN:VCARD\nFN:Two");
+    ASSERT_EQ(cards.size(), 2U);
+    EXPECT_EQ(cards[1].Find(u"FN")->ValueAt(0), u"Two");
+    // Only the eight names (as prefixes) are kept; a head without name is dropped.
+    const std::vector<TCard> one = Cards("BEGIN:VCARD\nNOTE:n\nX-FOO:x\nBDAY:1\nTELEX:t\nFN\n:v\nEND:VCARD\n");
+    ASSERT_EQ(one.size(), 1U);
+    EXPECT_EQ(one[0].Count(), 2);
+    EXPECT_EQ(one[0].At(1).Name(), u"TELEX");
+    EXPECT_TRUE(Cards("").empty());
+    EXPECT_TRUE(Cards("\xFF\xFE").empty());
+}
+
+TEST(VCardImport, DescribedEdgeCases)
+{
+    ImportedCards cards;
+    // An organization card followed by three person cards; capitals and lower case.
+    const int n = cards.Import("BEGIN:VCARD\r\nORG:Acme\r\nTEL;WORK;VOICE;PREF:555-1234\r\nEND:VCARD\r\n"
+                               "begin:vcard\r\nN:One;A\r\nend:vcard\r\nBEGIN:VCARD\r\nN:Two;B\r\nEND:VCARD\r\n"
+                               "BEGIN:VCARD\r\nFN:Three\r\nEMAIL;INTERNET:t@x\r\nEND:VCARD\r\n",
+                               true);
+    EXPECT_EQ(n, 4);
+    ASSERT_EQ(cards.root->Children().size(), 4U);
+    const auto at = [&](const char16_t* title) { return cards.tree.FindPath(u"My Contacts/"_qs + QString::fromUtf16(title))->Item(); };
+    const TZVBObject* org = at(u"Acme");
+    EXPECT_EQ(org->ClassCode(), ClassCode::Organization);
+    EXPECT_EQ(ImportedCards::Leaf(org, ClassCode::Phone)->Title(), u"Office,Preferred,Voice Line");
+    for (const char16_t* person : {u"A One", u"B Two", u"Three"})
+        EXPECT_EQ(at(person)->ClassCode(), ClassCode::Person);
+    EXPECT_EQ(ImportedCards::Leaf(at(u"Three"), ClassCode::EMail)->Title(), u"Internet");
+}
+
+TEST(VCardImport, AskingNamesTheCard)
+{
+    TVCardFile file;
+    file.ReadBytes("BEGIN:VCARD\nN:Doe;John;Q;Dr.\nORG:Acme\nEND:VCARD\nBEGIN:VCARD\nORG:Solo\nEND:VCARD\n"
+                   "BEGIN:VCARD\nN:Last\nEND:VCARD\n");
+    EXPECT_EQ(VCardImport::DisplayName(file.Card(0)), u"Dr. John Q Doe");
+    EXPECT_EQ(VCardImport::DisplayName(file.Card(1)), u"New");
+    TItemTree tree;
+    TTreeNode* root = tree.CreateRoot();
+    QStringList asked;
+    VCardImport::ImportCards(file, root, [&](const TCard& card) {
+        asked.append(VCardImport::DisplayName(card));
+        return false;
+    });
+    EXPECT_EQ(asked, (QStringList{u"Dr. John Q Doe"_qs, u"New"_qs})); // a card without ORG is not asked about
+    for (const auto& child : root->Children())
+        EXPECT_EQ(child->Item()->ClassCode(), ClassCode::Person);
+}
+
+TEST(VCardImport, UnreadableFileKeepsTheTree)
+{
+    TItemTree tree;
+    TTreeNode* root = tree.CreateRoot();
+    CreateItem(ClassCode::Person, u"Kept"_qs, QString(), 0, QString(), root, QString());
+    try {
+        VCardImport::ImportFile(u"/nonexistent/cards.vcf"_qs, root, {});
+        ADD_FAILURE() << "no error for a missing file";
+    } catch (const EReadError& e) {
+        EXPECT_EQ(e.Message(), u"Unable to access the file: /nonexistent/cards.vcf");
+    }
+    QTemporaryDir dir;
+    EXPECT_THROW(VCardImport::ImportFile(dir.path(), root, {}), EReadError); // a directory reads as nothing
+    ASSERT_EQ(root->Children().size(), 1U);
+    EXPECT_EQ(root->Children()[0]->Item()->Title(), u"Kept");
+}
+
+TEST(VCardImport, RoundTripOfWrittenCards)
+{
+    ImportedCards source;
+    source.Import("BEGIN:VCARD\nVERSION:3.0\nN:M\xC3\xBCller;Hans;Peter;Dr.\nFN:x\nTITLE:Hans M\xC3\xBCller\n"
+                  "TEL;TYPE=WORK,VOICE;PREF=1:+49 30 1234\nTEL;TYPE=FAX:+49 30 9\nEMAIL;TYPE=INTERNET,pref:h@m.example\n"
+                  "EMAIL:X400 name\nADR;TYPE=HOME,pref:;;Weg 1;Berlin;BE;10115;DE\nEND:VCARD\n");
+    auto* person = static_cast<TPersonObject*>(source.Item(0));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"p.vcf"_qs);
+    person->WriteVCard(path);
+    ImportedCards back;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    ASSERT_EQ(back.Import(file.readAll()), 1);
+    auto* again = static_cast<TPersonObject*>(back.Item(0));
+    EXPECT_EQ(again->Title(), person->Title());
+    EXPECT_EQ(again->Value(), person->Value());
+    EXPECT_EQ(again->FirstName(), u"Hans");
+    EXPECT_EQ(again->MiddleName(), u"Peter");
+    EXPECT_EQ(again->LastName(), QString::fromUtf8("M\xC3\xBCller"));
+    EXPECT_EQ(again->Salutation(), u"Dr.");
+    ASSERT_EQ(again->Contents().size(), person->Contents().size());
+    for (size_t i = 0; i < person->Contents().size(); ++i) {
+        const TZVBObject* a = person->Contents()[i]->Item();
+        const TZVBObject* b = again->Contents()[i]->Item();
+        EXPECT_EQ(b->ClassCode(), a->ClassCode());
+        EXPECT_EQ(b->Value(), a->Value());
+        EXPECT_EQ(b->WriteRecord(1).section(u'\n', 1), a->WriteRecord(1).section(u'\n', 1));
+    }
+    // The primary links come back (titles now name the written parameters).
+    EXPECT_EQ(again->Primaries().ResolvePhone(again)->Value(), u"+49 30 1234");
+    EXPECT_EQ(again->Primaries().ResolveEMail(again)->Value(), u"h@m.example");
+    EXPECT_EQ(static_cast<TAddressObject*>(again->Primaries().ResolveAddress(again))->City(), u"Berlin");
+    EXPECT_EQ(again->Primaries().ResolveFax(again), nullptr);
+}
