@@ -9,6 +9,7 @@ const std::vector<CliCommand>& AllCommands()
         std::vector<CliCommand> all;
         for (auto group : {DatabaseCommands,
                            ImportCommands,
+                           DelimitedCommands,
                            ExportCommands,
                            FindCommands})
             for (CliCommand& c : group())

@@ -22,6 +22,7 @@ const std::vector<CliCommand>& AllCommands();
 
 // The subcommands of each area, gathered by AllCommands().
 std::vector<CliCommand> DatabaseCommands();
+std::vector<CliCommand> DelimitedCommands();
 std::vector<CliCommand> FindCommands();
 std::vector<CliCommand> ImportCommands();
 std::vector<CliCommand> ExportCommands();

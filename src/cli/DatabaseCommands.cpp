@@ -1,6 +1,7 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/VCardCommands.h"
+#include "exchange/ExchangeFile.h"
 #include "model/Database.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
@@ -64,7 +65,7 @@ int Import(const QStringList& args, QTextStream& out)
         files.append(QFileInfo(file).absoluteFilePath());
         if (!QFileInfo(file).isFile())
             throw CliError(QStringLiteral("No such file: %1").arg(file));
-        if (!file.endsWith(u".zvd", Qt::CaseInsensitive) && !file.endsWith(u".vcf", Qt::CaseInsensitive))
+        if (!ExchangeFile::IsExchangeFile(file) && !file.endsWith(u".vcf", Qt::CaseInsensitive))
             throw CliError(QStringLiteral("Not an exchange file (.zvd) or card file (.vcf): %1").arg(file));
     }
     CliSession session;
@@ -72,8 +73,9 @@ int Import(const QStringList& args, QTextStream& out)
                                                                 : session.Root();
     int count = 0;
     for (const QString& file : files) {
+        // Exchange files always go below the root, whatever --into names.
         count += file.endsWith(u".vcf", Qt::CaseInsensitive) ? ImportVCardFile(target, file, orgCards)
-                                                             : ImportExchangeFile(target, file);
+                                                             : ExchangeFile::ImportExchangeFile(session.Tree(), file);
     }
     session.Save();
     out << "Imported " << count << " item(s)\n";
@@ -90,6 +92,6 @@ std::vector<CliCommand> DatabaseCommands()
         {QStringLiteral("resave"), QStringLiteral("resave"),
          QStringLiteral("load the database and save it again through the journal"), Resave},
         {QStringLiteral("import"), QStringLiteral("import FILE... [--into PATH] [--org-cards organization|person]"),
-         QStringLiteral("import exchange (.zvd) and card (.vcf) files below PATH and save"), Import},
+         QStringLiteral("import exchange files (.zvd) below My Contacts and card files (.vcf) below PATH, and save"), Import},
     };
 }

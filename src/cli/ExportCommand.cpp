@@ -1,24 +1,80 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/RecordTypeArguments.h"
 #include "cli/VCardCommands.h"
+#include "exchange/DelimitedExport.h"
+#include "exchange/ExchangeFile.h"
+#include "exchange/RecordTypes.h"
+#include "model/ClassCodes.h"
+
+#include <QFileInfo>
 
 namespace {
+
+const QString kNode = QStringLiteral("--node");
+const QString kType = QStringLiteral("--type");
+const QString kFields = QStringLiteral("--fields");
+const QString kNoHeader = QStringLiteral("--no-header");
+
+TTreeNode* StartNode(const CliArguments& options, CliSession& session)
+{
+    return options.Has(kNode) ? session.NodeAt(options.Value(kNode)) : session.Root();
+}
+
+int ExportZvd(const CliArguments& options, const QString& path, QTextStream& out)
+{
+    if (options.Has(kType) || options.Has(kFields) || options.Has(kNoHeader))
+        throw CliError(QStringLiteral("--type, --fields and --no-header apply to csv only"));
+    if (!ExchangeFile::IsExchangeFile(path))
+        throw CliError(QString::fromUtf16(ExchangeFile::kWrongExtensionMessage));
+    CliSession session;
+    ExchangeFile::ExportSubtree(*StartNode(options, session), path);
+    out << "Exported to " << path << '\n';
+    return 0;
+}
+
+int ExportCsv(const CliArguments& options, const QString& path, QTextStream& out)
+{
+    const RecordType& type = RecordTypeArguments::Type(options.Value(kType, QStringLiteral("Person")));
+    DelimitedLayout layout;
+    layout.classCode = type.classCode;
+    layout.fields = RecordTypeArguments::Fields(options.Value(kFields), type);
+    layout.fieldNamesFirst = !options.Has(kNoHeader);
+    CliSession session;
+    DelimitedExport::ExportSubtree(*StartNode(options, session), path, layout);
+    out << "Exported to " << path << '\n';
+    return 0;
+}
+
 int Export(const QStringList& args, QTextStream& out)
 {
-    const CliArguments options(args, {QStringLiteral("--node")}, {});
-    if (options.Positional().isEmpty())
+    const CliArguments options(args, {kNode, kType, kFields}, {kNoHeader});
+    if (options.Positional().size() != 2)
         throw CliError(QStringLiteral("export needs a FORMAT and a FILE"));
-    const QString format = options.Positional()[0];
-    if (format == u"vcf")
+    const QString format = options.Positional()[0].toLower();
+    // The file is named before the session enters the data directory.
+    const QString path = QFileInfo(options.Positional()[1]).absoluteFilePath();
+    if (format == u"zvd")
+        return ExportZvd(options, path, out);
+    if (format == u"csv")
+        return ExportCsv(options, path, out);
+    if (format == u"vcf") {
+        if (options.Has(kType) || options.Has(kFields) || options.Has(kNoHeader))
+            throw CliError(QStringLiteral("--type, --fields and --no-header apply to csv only"));
         return ExportVCard(options, out);
-    throw CliError(QStringLiteral("Unknown export format %1 (known: vcf)").arg(format));
+    }
+    throw CliError(QStringLiteral("Unknown format %1 (zvd, csv or vcf)").arg(options.Positional()[0]));
 }
+
 } // namespace
 
 std::vector<CliCommand> ExportCommands()
 {
     return {
-        {QStringLiteral("export"), QStringLiteral("export vcf FILE --node PATH"),
-         QStringLiteral("write the card of the person or organization at PATH"), Export},
+        {QStringLiteral("export"),
+         QStringLiteral("export zvd|csv|vcf FILE [--node PATH] [--type TYPE --fields \"F1,...\"] [--no-header]"),
+         QStringLiteral("write the subtree at PATH (default My Contacts) as an exchange file or delimited text"
+                        " (vcf: the card of the person or organization at PATH)"),
+         Export},
     };
 }

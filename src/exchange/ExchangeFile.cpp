@@ -1,10 +1,87 @@
 #include "exchange/ExchangeFile.h"
 
+#include "exchange/FileAccess.h"
+#include "model/Database.h"
+#include "model/ItemTree.h"
+#include "model/RecordIO.h"
+#include "model/TextCodec.h"
+#include "model/TreeNode.h"
+#include "model/ZVBObject.h"
+
+#include <cstdint>
+
 namespace ExchangeFile {
+
+namespace {
+
+// The record of a tree item as if its category set were empty. Every
+// details line ends in the categories, so only that number is replaced.
+QString RecordWithoutCategories(const TZVBObject& item, int level)
+{
+    QString record = item.WriteRecord(level);
+    if (!item.IsContainer() || item.Categories() == 0)
+        return record;
+    const QString categories = QString::number(static_cast<std::int32_t>(item.Categories()));
+    if (record.endsWith(categories)) {
+        record.chop(categories.size());
+        record += u'0';
+    }
+    return record;
+}
+
+} // namespace
+
+QString FileExtension(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (dot < 0)
+        return QString();
+    for (qsizetype i = dot + 1; i < path.size(); ++i) {
+        const QChar c = path[i];
+        if (c == u':' || c == u'\\' || c == u'/')
+            return QString();
+    }
+    return path.mid(dot);
+}
 
 bool IsExchangeFile(const QString& path)
 {
-    return path.endsWith(u".zvd", Qt::CaseInsensitive);
+    return FileExtension(path).compare(u".zvd", Qt::CaseInsensitive) == 0;
+}
+
+QString ExchangeText(const TTreeNode& start, const ItemFilter& passesFilter)
+{
+    QString out;
+    SubtreeWalk::Walk(start, passesFilter, true, [&out](const TTreeNode& node, int level) {
+        const TZVBObject& item = *node.Item();
+        out += RecordWithoutCategories(item, level);
+        out += u"\r\n";
+        if (item.IsRemote())
+            return;
+        for (const auto& ref : item.Contents())
+            RecordIO::WriteRecordTree(*ref->Item(), level + 1, out);
+    });
+    return out;
+}
+
+void ExportSubtree(const TTreeNode& start, const QString& path, const ItemFilter& passesFilter)
+{
+    FileAccess::WriteTextFile(path, ExchangeText(start, passesFilter));
+}
+
+int ImportExchangeFile(TItemTree& tree, const QString& path)
+{
+    TTreeNode* root = tree.Root();
+    if (!root || (!IsExchangeFile(path) && path != QString::fromUtf16(kClipboardFile)))
+        return -1;
+    const QList<QString> lines = TextCodec::SplitLines(FileAccess::ReadImportFile(path));
+    int count = 0;
+    {
+        TItemTree::SortBatch batch(tree);
+        count = RecordIO::ReadRecords(lines, 0, root);
+        tree.SortChildren(root);
+    }
+    return count;
 }
 
 } // namespace ExchangeFile

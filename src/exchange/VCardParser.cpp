@@ -48,6 +48,8 @@ public:
                 m_escapes = Escapes::Version21;
             else if (version.startsWith("3") || version.startsWith("4"))
                 m_escapes = Escapes::Version3;
+            // Kept: a card with a version line comes from another program.
+            m_pending.push_back({QStringLiteral("VERSION"), head.parameters, QString::fromLatin1(version)});
             return;
         }
         if (!IsReadName(head.name) || m_pending.size() >= static_cast<size_t>(kMaxPropertiesPerCard))

@@ -67,16 +67,15 @@ bool TAddressObject::EditNew(TTreeNode* /*node*/)
 
 bool TAddressObject::ImportFields(const QStringList& fieldNames, QStringList& row)
 {
-    const auto field = [&](const char16_t* name) { return FieldRow::Value(fieldNames, row, QString::fromUtf16(name)); };
+    const auto field = [&](const char16_t* name) { return FieldRow::Value(fieldNames, row, QStringView(name)); };
     const auto line1 = field(u"Address Line 1");
     if (!line1)
         return false;
     QStringList lines{*line1};
     StoreValue(*line1);
-    if (const auto title = field(u"Title"))
-        SetTitle(*title);
-    else if (!fieldNames.contains(QStringLiteral("Title")))
-        SetTitle(QStringLiteral("New Address"));
+    // A title that is not chosen or lies beyond a short row is missing
+    // alike, as for e-mail items and websites.
+    SetTitle(field(u"Title").value_or(QStringLiteral("New Address")));
     if (const auto v = field(u"Address Line 2"))
         lines.append(*v);
     if (const auto v = field(u"Address Line 3"))

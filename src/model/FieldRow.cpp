@@ -2,7 +2,7 @@
 
 namespace FieldRow {
 
-std::optional<QString> Value(const QStringList& fieldNames, const QStringList& row, const QString& name)
+std::optional<QString> Value(const QStringList& fieldNames, const QStringList& row, QStringView name)
 {
     const qsizetype at = fieldNames.indexOf(name);
     if (at < 0 || at >= row.size())
@@ -10,7 +10,7 @@ std::optional<QString> Value(const QStringList& fieldNames, const QStringList& r
     return row[at];
 }
 
-bool Set(const QStringList& fieldNames, QStringList& row, const QString& name, const QString& value)
+bool Set(const QStringList& fieldNames, QStringList& row, QStringView name, const QString& value)
 {
     const qsizetype at = fieldNames.indexOf(name);
     if (at < 0 || at >= row.size())

@@ -10,9 +10,9 @@
 // that is not chosen, or whose position lies beyond the row, is missing.
 namespace FieldRow {
 
-std::optional<QString> Value(const QStringList& fieldNames, const QStringList& row, const QString& name);
+std::optional<QString> Value(const QStringList& fieldNames, const QStringList& row, QStringView name);
 // Replaces the value of a present field; false when the field is missing.
-bool Set(const QStringList& fieldNames, QStringList& row, const QString& name, const QString& value);
+bool Set(const QStringList& fieldNames, QStringList& row, QStringView name, const QString& value);
 // One cell of an exported row: the value in double quotes (inner quotes
 // doubled, so that commas and quotes survive the trip) and a comma.
 QString Cell(const QString& value);

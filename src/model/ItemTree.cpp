@@ -71,12 +71,16 @@ void TItemTree::DeleteNode(TTreeNode* node)
     TTreeNode* parent = node->m_parent;
     auto& siblings = parent ? parent->m_children : m_top;
     const int row = node->m_row;
-    if (m_sortBatchDepth > 0) {
-        for (auto it = m_pendingSorts.begin(); it != m_pendingSorts.end();) {
-            if (*it == node || node->IsAncestorOf(*it))
-                it = m_pendingSorts.erase(it);
-            else
-                ++it;
+    // Pending sorts must not outlive their nodes. Walking the doomed subtree
+    // keeps this cheap when a bulk import deletes rejected rows one by one.
+    if (m_sortBatchDepth > 0 && !m_pendingSorts.empty()) {
+        std::vector<TTreeNode*> stack{node};
+        while (!stack.empty()) {
+            TTreeNode* n = stack.back();
+            stack.pop_back();
+            m_pendingSorts.erase(n);
+            for (const auto& child : n->m_children)
+                stack.push_back(child.get());
         }
     }
     Notify([&](TreeObserver& o) { o.NodesAboutToBeRemoved(parent, row, row); });
@@ -137,7 +141,28 @@ void TItemTree::SortChildren(TTreeNode* parent)
     if (std::is_sorted(siblings.begin(), siblings.end(), less))
         return;
     Notify([&](TreeObserver& o) { o.ChildrenAboutToBeSorted(parent); });
-    std::stable_sort(siblings.begin(), siblings.end(), less);
+    // The keys sit beside the nodes, so comparing does not chase a node, its
+    // cell and its item each time (a bulk import sorts many thousands).
+    struct Keyed
+    {
+        bool folder;
+        const QString* title;
+        std::unique_ptr<TTreeNode> node;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(siblings.size());
+    for (auto& node : siblings) {
+        const TZVBObject* item = node->Item();
+        static const QString none;
+        keyed.push_back({item && item->ClassCode() == ClassCode::Folder, item ? &item->Title() : &none, std::move(node)});
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        if (a.folder != b.folder)
+            return a.folder;
+        return a.title->compare(*b.title, Qt::CaseInsensitive) < 0;
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        siblings[i] = std::move(keyed[i].node);
     Renumber(siblings);
     Invalidate();
     Notify([&](TreeObserver& o) { o.ChildrenSorted(parent); });

@@ -47,7 +47,7 @@ bool TPersonObject::EditNew(TTreeNode* /*node*/)
 
 bool TPersonObject::ImportFields(const QStringList& fieldNames, QStringList& row)
 {
-    const auto field = [&](const char16_t* name) { return FieldRow::Value(fieldNames, row, QString::fromUtf16(name)); };
+    const auto field = [&](const char16_t* name) { return FieldRow::Value(fieldNames, row, QStringView(name)); };
     if (auto title = field(u"Title"))
         SetTitle(*title);
     if (auto v = field(u"Salutation"))

@@ -81,11 +81,17 @@ void PrimaryLinks::ImportContactPoints(TZVBObject* owner, const QStringList& fie
         names.append(QStringLiteral("Title"));
         row.append(QString());
     }
-    static const struct { int code; const char16_t* label; } kinds[] = {
-        {ClassCode::Address, u"Primary Address"}, {ClassCode::Phone, u"Primary Phone"},
-        {ClassCode::Fax, u"Primary Fax"},         {ClassCode::EMail, u"Primary EMail"},
-        {ClassCode::Website, u"Primary Website"}};
+    // A kind whose own column is missing would reject the row anyway;
+    // passing it over saves creating and deleting an item per row.
+    static const struct { int code; const char16_t* label; const char16_t* needs; } kinds[] = {
+        {ClassCode::Address, u"Primary Address", u"Address Line 1"},
+        {ClassCode::Phone, u"Primary Phone", u"Phone Number"},
+        {ClassCode::Fax, u"Primary Fax", u"Fax Number"},
+        {ClassCode::EMail, u"Primary EMail", u"E-Mail Address"},
+        {ClassCode::Website, u"Primary Website", u"Website"}};
     for (const auto& kind : kinds) {
+        if (!FieldRow::Value(names, row, QStringView(kind.needs)))
+            continue;
         const QString label = QString::fromUtf16(kind.label);
         FieldRow::Set(names, row, QStringLiteral("Title"), label);
         ItemHandle child = CreateItem(kind.code, QStringLiteral("New"), QString(), 0, QString(), node, QString());

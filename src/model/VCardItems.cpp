@@ -81,9 +81,13 @@ void TPersonObject::ImportVCard(TCard& card)
         for (qsizetype i = 0; i < std::min<qsizetype>(4, n->Values().size()); ++i)
             *parts[i] = TextRules::Clean(n->Values()[i]);
     }
-    if (const TCardProperty* title = card.Find(u"TITLE"))
+    // Our own cards carry the item's title in TITLE and no version line;
+    // everyone else's TITLE is a job title, so their people are named by FN.
+    const TCardProperty* title = card.Find(u"VERSION") ? nullptr : card.Find(u"TITLE");
+    const TCardProperty* fn = card.Find(u"FN");
+    if (title)
         SetTitle(title->ValueAt(0));
-    else if (const TCardProperty* fn = card.Find(u"FN"))
+    else if (fn && !fn->ValueAt(0).trimmed().isEmpty())
         SetTitle(fn->ValueAt(0));
     else
         SetTitle(m_firstName + u' ' + m_lastName);

@@ -53,7 +53,9 @@ void TZVBObject::SetTitle(const QString& title)
 {
     m_title = TextRules::Clean(title);
     Changed();
-    if (m_node) {
+    // Only a container's own node takes a place among sorted siblings; a
+    // leaf shares its holder's node and must not reorder the holder.
+    if (m_node && m_node->Item() == this) {
         if (TTreeNode* parent = m_node->Parent())
             m_node->Tree()->SortChildren(parent);
     }

@@ -1,5 +1,6 @@
 #include "ui/ItemCommands.h"
 
+#include "exchange/ExchangeFile.h"
 #include "model/Database.h"
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
@@ -10,6 +11,7 @@
 #include "model/ZVBObject.h"
 #include "platform/ShellLauncher.h"
 #include "ui/ClipboardTransfer.h"
+#include "ui/FilterController.h"
 #include "ui/ItemListModel.h"
 #include "ui/ItemListPane.h"
 #include "ui/TMainForm.h"
@@ -314,7 +316,9 @@ QString ItemCommands::CopyText(QString* plainText) const
             plain.append(item->Title());
         }
     } else if (const TTreeNode* node = m_form.SelectedNode()) {
-        RecordIO::WriteNodeTree(*node, 1, records);
+        // From the tree the subtree travels as an exchange file would.
+        const FilterController& filters = m_form.Filters();
+        records = ExchangeFile::ExchangeText(*node, [&filters](const TZVBObject& item) { return filters.PassesFilter(item); });
         plain.append(node->Item()->Title());
     }
     *plainText = plain.join(u"\r\n");

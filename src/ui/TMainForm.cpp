@@ -18,7 +18,6 @@
 #include "ui/ItemListPane.h"
 #include "ui/ItemPopupMenu.h"
 #include "ui/MainWindowHost.h"
-#include "ui/RunItemDialog.h"
 #include "ui/DialogHooks.h"
 #include "ui/CheckedAdapter.h"
 #include "ui/MainWindowSettings.h"
@@ -28,9 +27,12 @@
 #include "ui/TIniOut.h"
 #include "ui/TTipBar.h"
 #include "ui/TVCImportDlg.h"
+#include "exchange/ExchangeFile.h"
 #include "exchange/VCardImport.h"
 #include "ui/WindowGeometryAdapter.h"
 #include "platform/ProfileFile.h"
+
+#include "ui/RunItemDialog.h"
 
 #include <QFileIconProvider>
 
@@ -390,6 +392,8 @@ void TMainForm::RefreshListPane(TTreeNode* node)
 
 void TMainForm::UpdateItemCount()
 {
+    if (!m_panels[1])
+        return; // still being built
     m_panels[1]->setText(QString::number(m_listModel->rowCount()) + u" item(s)");
 }
 
@@ -485,8 +489,7 @@ void TMainForm::ImportArgument(const QString& argument)
 {
     try {
         if (argument.contains(u".zvd")) {
-            ImportExchangeFile(m_tree.Root(), argument);
-            m_tree.SortChildren(m_tree.Root());
+            ExchangeFile::ImportExchangeFile(m_tree, argument);
             RefreshListPane(SelectedNode());
         } else if (argument.contains(u".vcf")) {
             VCardImport::ImportFile(argument, m_tree.Root(),

@@ -74,7 +74,7 @@ TEST_F(VCardCli, FailuresLeaveTheDatabaseAsItWas)
     for (const QStringList& args : {QStringList{u"import"_qs, u"cards.vcf"_qs, u"missing.vcf"_qs},
                                     QStringList{u"import"_qs, u"cards.vcf"_qs, u"--into"_qs, u"My Contacts/None"_qs},
                                     QStringList{u"import"_qs, u"cards.vcf"_qs, u"--org-cards"_qs, u"team"_qs},
-                                    QStringList{u"export"_qs, u"csv"_qs, u"out.csv"_qs, u"--node"_qs, u"My Contacts"_qs},
+                                    QStringList{u"export"_qs, u"pdf"_qs, u"out.pdf"_qs, u"--node"_qs, u"My Contacts"_qs},
                                     QStringList{u"export"_qs, u"vcf"_qs, u"out.vcf"_qs, u"--node"_qs, u"My Contacts"_qs},
                                     QStringList{u"export"_qs, u"vcf"_qs, u"out.txt"_qs, u"--node"_qs, u"My Contacts/John Doe"_qs}}) {
         const Result r = Run(args);

@@ -131,11 +131,11 @@ TEST(VCardLines, Base64BlocksAreSkippedWhole)
     const QByteArray v21 = "BEGIN:VCARD\r\nVERSION:2.1\r\nPHOTO;ENCODING=BASE64;TYPE=JPEG:\r\nNOTEaGVsbG8=\r\nTELaGVsbG8\r\n"
                            "\r\nTEL:1\r\nEND:VCARD\r\n";
     ASSERT_EQ(Cards(v21).size(), 1U);
-    EXPECT_EQ(Cards(v21)[0].Count(), 1);
+    EXPECT_EQ(Cards(v21)[0].Count(), 2); // VERSION and TEL
     // 3.0: folded, the next property follows at once.
     const QByteArray v30 = "BEGIN:VCARD\nVERSION:3.0\nPHOTO;ENCODING=b;TYPE=JPEG:aGVs\n  TEL:bG8=\n Ng==\nTEL:2\nEND:VCARD\n";
     EXPECT_EQ(Values(v30, u"TEL"), QStringList{u"2"_qs});
-    EXPECT_EQ(Cards(v30)[0].Count(), 1);
+    EXPECT_EQ(Cards(v30)[0].Count(), 2);
     // Bare BASE64 and a block ended by the end of the card.
     EXPECT_EQ(Cards("BEGIN:VCARD\nLOGO;BASE64:\n  AAAA\nEND:VCARD\nBEGIN:VCARD\nFN:Next\nEND:VCARD\n").size(), 2U);
 }
@@ -244,4 +244,17 @@ TEST(VCardImport, RoundTripOfWrittenCards)
     EXPECT_EQ(again->Primaries().ResolveEMail(again)->Value(), u"h@m.example");
     EXPECT_EQ(static_cast<TAddressObject*>(again->Primaries().ResolveAddress(again))->City(), u"Berlin");
     EXPECT_EQ(again->Primaries().ResolveFax(again), nullptr);
+}
+
+TEST(VCardPersons, OtherProgramsCardsAreNamedByFullNameOursByTitle)
+{
+    ImportedCards foreign;
+    ASSERT_EQ(foreign.Import("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Miller;Jane;;;\r\nFN:Jane Miller\r\n"
+                             "TITLE:Money Counter\r\nEND:VCARD\r\n"),
+              1);
+    EXPECT_EQ(foreign.Item(0)->Title(), QStringLiteral("Jane Miller"));
+    // Cards written here carry no version line; their TITLE is the item's title.
+    ImportedCards own;
+    ASSERT_EQ(own.Import("BEGIN:VCARD\r\nN:Miller;Jane;;\r\nFN: Jane Miller\r\nTITLE:Jane\r\nEND:VCARD\r\n"), 1);
+    EXPECT_EQ(own.Item(0)->Title(), QStringLiteral("Jane"));
 }

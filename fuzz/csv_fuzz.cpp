@@ -1,0 +1,35 @@
+// Feeds arbitrary bytes through the delimited-text reader: decoding,
+// joining quoted fields across lines and splitting records into values.
+#include "exchange/DelimitedText.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size > (1 << 16))
+        return 0;
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QList<QString> lines = DelimitedText::DecodeLines(bytes);
+    const QList<QString> records = DelimitedText::JoinRecords(lines);
+    if (records.size() > lines.size())
+        std::abort();
+    for (const QString& record : records) {
+        const QStringList values = DelimitedText::SplitLine(record);
+        // Values never hold more text than the record they came from.
+        qsizetype total = 0;
+        for (const QString& v : values)
+            total += v.size();
+        if (total > record.size())
+            std::abort();
+        // A header line of the values splits back into the same values.
+        if (!values.isEmpty() && DelimitedText::SplitLine(DelimitedText::HeaderLine(values)) != values) {
+            // Names without blank, comma or quote are written bare, so a
+            // single empty name reads back as no value at all.
+            if (!(values.size() == 1 && values[0].isEmpty()))
+                std::abort();
+        }
+    }
+    return 0;
+}
