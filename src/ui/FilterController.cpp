@@ -70,7 +70,6 @@ void FilterController::ButtonToggled(QAction* button, bool down)
         m_filter.SetMode(CategoryFilter::Mode::All);
     else
         m_filter.SetMode(CategoryFilter::Mode::Off);
-    m_list->setVisible(m_filter.IsOn());
     if (wasOn != m_filter.IsOn() || down)
         Q_EMIT FilterOnChanged(m_filter.IsOn());
     Q_EMIT Changed();

@@ -70,7 +70,8 @@ int FindController::StartPosition()
 template <typename Search>
 bool FindController::Run(Search&& search)
 {
-    m_form.SelectNode(m_form.SelectedNode());
+    if (!m_form.Folders()->currentIndex().isValid())
+        m_form.SelectNode(m_form.SelectedNode());
     const int start = StartPosition();
     const int count = m_form.Tree().Count();
     m_progress->SetMaximum(count - 1);

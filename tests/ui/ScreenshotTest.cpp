@@ -2,9 +2,11 @@
 // ZENDRIVO_SCREENSHOTS=DIR (under xvfb-run for a real window system).
 #include "TreeBuilder.h"
 
+#include "ui/FilterController.h"
 #include "ui/ItemListPane.h"
 #include "ui/TMainForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -73,5 +75,10 @@ TEST(Screenshots, MainWindowInEachView)
     form.SelectNode(form.Tree().FindPath(QStringLiteral("My Contacts/Friends")));
     QTest::qWait(300);
     form.grab().save(out + QStringLiteral("/main-friends.png"));
+    form.Filters().AnyButton()->setChecked(true);
+    form.Filters().SetChecked(2, true);
+    QTest::qWait(300);
+    form.grab().save(out + QStringLiteral("/main-filter.png"));
+    form.Filters().AnyButton()->setChecked(false);
     QDir::setCurrent(QDir::tempPath());
 }
