@@ -28,6 +28,8 @@ ContactPages::ContactPages(QWidget* parent)
       m_fax(new NumberFields(ClassCode::Fax, true, PhoneFormats::Phone())),
       m_email(new TextFields(ClassCode::EMail, true)), m_website(new TextFields(ClassCode::Website, true))
 {
+    // Every page tab stays in sight; the dialog grows to hold them.
+    setUsesScrollButtons(false);
     addTab(Page(m_address), QStringLiteral("Primary Address"));
     addTab(Page(m_phone), QStringLiteral("Primary Phone"));
     addTab(Page(m_fax), QStringLiteral("Primary FAX"));

@@ -15,7 +15,10 @@ NumberFields::NumberFields(int classCode, bool titleList, const QList<PhoneForma
     m_number = AddEdit(phone ? QStringLiteral("Phone") : QStringLiteral("FAX Number"),
                        phone ? QStringLiteral("PhoneNum") : QStringLiteral("FaxNum"), 0);
     if (phone)
+    {
         m_extension = AddEdit(QStringLiteral("Extension"), QStringLiteral("Extension"), 6);
+        m_extension->setMaximumWidth(m_extension->fontMetrics().horizontalAdvance(u'0') * 10 + 12);
+    }
     m_formatList = new QComboBox(this);
     m_formatList->setObjectName(phone ? QStringLiteral("PhoneFmt") : QStringLiteral("FaxFmt"));
     for (const PhoneFormat& format : m_formats)

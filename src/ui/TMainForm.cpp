@@ -18,6 +18,7 @@
 #include "ui/ItemListPane.h"
 #include "ui/ItemPopupMenu.h"
 #include "ui/MainWindowHost.h"
+#include "ui/DialogHooks.h"
 #include "ui/CheckedAdapter.h"
 #include "ui/MainWindowSettings.h"
 #include "ui/ShownAdapter.h"
@@ -37,6 +38,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QPointer>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -61,6 +63,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
     m_images = new ImageLists(this);
     m_icons = std::make_unique<ItemIcons>(*m_images);
     m_host->SetEditor([this](TZVBObject& item, bool isNew) { return RunItemDialog(item, isNew, this); });
+    DialogHooks::SetHelpHandler([](int context) { THelpBrowser::OpenContext(context); });
+    DialogHooks::SetIconProvider([images = QPointer<ImageLists>(m_images)](int index) {
+        return images ? images->Icon(index) : QIcon();
+    });
 
     // The root "My Contacts" and the database below it, before any view exists.
     TTreeNode* root = m_tree.CreateRoot();
