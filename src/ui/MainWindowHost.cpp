@@ -4,6 +4,7 @@
 #include "platform/DetachedProcessStarter.h"
 #include "platform/ShellLauncher.h"
 #include "ui/TMainForm.h"
+#include "ui/TToolItems.h"
 
 #include <QMessageBox>
 #include <QUrl>
@@ -82,9 +83,9 @@ int MainWindowHost::DocumentImageIndex(const QString& path, int currentIndex)
     return m_form.DocumentImageIndex(path, currentIndex);
 }
 
-int MainWindowHost::ToolImageIndex(const QString& /*program*/)
+int MainWindowHost::ToolImageIndex(const QString& program)
 {
-    return 13;
+    return m_form.Tools().ImageIndexFor(program);
 }
 
 double MainWindowHost::RemoteLastModified(const QString& /*url*/)

@@ -2,6 +2,8 @@
 
 #include "ui/ImageLists.h"
 #include "ui/TMainForm.h"
+#include "ui/TToolItems.h"
+#include "ui/ToolsMenu.h"
 #include "ui/TTrayIcon.h"
 
 #include <QApplication>
@@ -14,6 +16,8 @@ TLogicForm::TLogicForm(QObject* parent) : QObject(parent), m_menu(new QMenu)
     QAction* restore = m_menu->addAction(QStringLiteral("&Restore"), this, &TLogicForm::Restore);
     restore->setObjectName(QStringLiteral("Restore1"));
     m_menu->addSeparator()->setObjectName(QStringLiteral("N1"));
+    m_toolsMenu = m_menu->addMenu(QStringLiteral("&Tools"));
+    m_toolsMenu->menuAction()->setObjectName(QStringLiteral("Tools1"));
     QAction* exit = m_menu->addAction(QStringLiteral("&Exit"), this, &TLogicForm::ExitRequested);
     exit->setObjectName(QStringLiteral("Exit1"));
 
@@ -34,6 +38,7 @@ TLogicForm::~TLogicForm()
 void TLogicForm::SetMainForm(TMainForm* form)
 {
     m_form = form;
+    ToolsMenu::Keep(*m_toolsMenu, form->Tools());
     connect(form, &TMainForm::ToolTipPathChanged, this, &TLogicForm::SetToolTip);
     connect(form, &TMainForm::ExitRequested, this, &TLogicForm::ExitRequested);
 }

@@ -33,5 +33,6 @@ private:
     TMainForm* m_form = nullptr;
     TTrayIcon* m_tray = nullptr;
     QMenu* m_menu = nullptr;
+    QMenu* m_toolsMenu = nullptr;
     QString m_toolTip;
 };

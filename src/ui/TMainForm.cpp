@@ -25,7 +25,11 @@
 #include "ui/TAboutBox.h"
 #include "ui/THelpBrowser.h"
 #include "ui/TIniOut.h"
+#include "ui/TOptionPages.h"
 #include "ui/TTipBar.h"
+#include "ui/TToolItems.h"
+#include "ui/TToolsDlg.h"
+#include "ui/ToolsMenu.h"
 #include "ui/TVCImportDlg.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/VCardImport.h"
@@ -52,6 +56,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_unique<MainWindowHost>(*this))
@@ -62,6 +67,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
     resize(640, 480);
     m_images = new ImageLists(this);
     m_icons = std::make_unique<ItemIcons>(*m_images);
+    // Tool items ask for their tool's image when they are made, so the tools come first.
+    m_tools = new TToolItems(ProfileFile::Default(), m_images, this);
     m_host->SetEditor([this](TZVBObject& item, bool isNew) { return RunItemDialog(item, isNew, this); });
     DialogHooks::SetHelpHandler([](int context) { THelpBrowser::OpenContext(context); });
     DialogHooks::SetIconProvider([images = QPointer<ImageLists>(m_images)](int index) {
@@ -257,6 +264,10 @@ void TMainForm::CreateMenus()
     connect(statusItem, &QAction::toggled, statusBar(), &QWidget::setVisible);
     view->addSeparator();
     view->addActions(m_viewGroup->actions());
+    view->addSeparator();
+    QAction* options = view->addAction(QStringLiteral("&Options..."), this, &TMainForm::ShowOptions);
+    options->setObjectName(QStringLiteral("Options1"));
+    options->setStatusTip(QStringLiteral("Change the browser, mail, tools and category settings"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
@@ -310,6 +321,21 @@ void TMainForm::CreateToolBars()
     connect(m_filters, &FilterController::Changed, this, [this] { RefreshListPane(SelectedNode()); });
     m_listModel->SetFilter([this](const TZVBObject& item) { return m_filters->PassesFilter(item); });
     m_commands->FillSpeedBar(m_speedBar);
+    m_speedBar->addSeparator();
+    m_toolsPopup = new QMenu(QStringLiteral("&Tools"), this);
+    m_toolsPopup->setObjectName(QStringLiteral("ToolsPopup"));
+    QAction* showPopup = m_toolsPopup->addAction(QStringLiteral("&Show Popup"), this, &TMainForm::NewToolItemFromDialog);
+    showPopup->setObjectName(QStringLiteral("ShowPopup1"));
+    m_toolsPopup->addSeparator();
+    ToolsMenu::Keep(*m_toolsPopup, *m_tools, 2);
+    auto* toolsButton = new QToolButton(m_speedBar);
+    toolsButton->setObjectName(QStringLiteral("PopupButton1"));
+    toolsButton->setText(QStringLiteral("Tools"));
+    toolsButton->setToolTip(QStringLiteral("Tools Menu"));
+    toolsButton->setStatusTip(QStringLiteral("Start an external tool, or add a tool item to the selected node"));
+    toolsButton->setMenu(m_toolsPopup);
+    toolsButton->setPopupMode(QToolButton::InstantPopup);
+    m_speedBar->addWidget(toolsButton);
     m_speedBar->addSeparator();
     m_commands->FillNewItemBar(m_newBar);
     const QStyle::StandardPixmap viewIcons[] = {QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogListView,
@@ -469,6 +495,8 @@ void TMainForm::SaveAtExit()
     m_saved = true;
     SaveDatabaseCommand();
     m_settings->Save();
+    if (!m_tools->Save())
+        ShowError(QStringLiteral("The tools could not be written to %1.").arg(ProfileFile::Default()));
 }
 
 void TMainForm::ShowMainWindow()
@@ -514,6 +542,25 @@ int TMainForm::DocumentImageIndex(const QString& path, int currentIndex)
         return m_images->AddImage(icon);
     m_images->ReplaceImage(currentIndex, icon);
     return currentIndex;
+}
+
+void TMainForm::ShowOptions()
+{
+    TOptionPages dialog(ProfileFile::Default(), *m_tools, m_filters->Names(), this);
+    connect(&dialog, &TOptionPages::CategoryNamesChanged, this, [this](const QStringList& names) {
+        m_filters->SetNames(names);
+        CategoryNames::SetCurrent(names);
+    });
+    dialog.exec();
+}
+
+void TMainForm::NewToolItemFromDialog()
+{
+    const int chosen = TToolsDlg::ChooseForNewItem(*m_tools, this);
+    if (chosen < 0)
+        return;
+    const TToolItem& tool = m_tools->Item(chosen);
+    m_commands->NewToolItem(tool.Description, tool.Filename, tool.Arguments);
 }
 
 void TMainForm::CreateSettings()

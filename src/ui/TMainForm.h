@@ -16,6 +16,7 @@ class QStackedWidget;
 class ImageLists;
 class ItemIcons;
 class TIniOut;
+class TToolItems;
 class TTipBar;
 class ItemCommands;
 class ItemListPane;
@@ -81,6 +82,11 @@ public:
     ImageLists& Images() const { return *m_images; }
     TIniOut& Settings() const { return *m_settings; }
     TTipBar* TipBar() const { return m_tipBar; }
+    TToolItems& Tools() const { return *m_tools; }
+    // View "&Options...".
+    void ShowOptions();
+    // The speed bar's tools pop-up "&Show Popup": a tool item from a chosen tool.
+    void NewToolItemFromDialog();
 
 Q_SIGNALS:
     void ToolTipPathChanged(const QString& path);
@@ -120,6 +126,8 @@ private:
     QToolBar* m_findBar = nullptr;
     TTipBar* m_tipBar = nullptr;
     ImageLists* m_images = nullptr;
+    TToolItems* m_tools = nullptr;
+    QMenu* m_toolsPopup = nullptr;
     std::unique_ptr<ItemIcons> m_icons;
     std::unique_ptr<TIniOut> m_settings;
     QActionGroup* m_viewGroup = nullptr;
