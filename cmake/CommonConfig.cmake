@@ -4,7 +4,8 @@ add_library(zendrivo_common INTERFACE)
 target_compile_features(zendrivo_common INTERFACE cxx_std_20)
 target_compile_options(zendrivo_common INTERFACE
   -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual
-  -Wshadow=local)
+  $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>
+  $<$<CXX_COMPILER_ID:Clang>:-Wshadow-uncaptured-local>)
 target_compile_definitions(zendrivo_common INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_USE_QSTRINGBUILDER
