@@ -49,13 +49,7 @@ bool TEMailObject::ImportFields(const QStringList& fieldNames, QStringList& row)
 
 QString TEMailObject::ExportField(const QString& fieldName) const
 {
-    if (fieldName == u"Title")
-        return FieldRow::Cell(Title());
-    if (fieldName == u"E-Mail Address")
-        return FieldRow::Cell(Value());
-    if (fieldName == u"Comment")
-        return FieldRow::Cell(Comment());
-    return QString();
+    return ExportTitledValue(fieldName, u"E-Mail Address");
 }
 
 void TEMailObject::DefaultAction()

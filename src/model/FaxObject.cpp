@@ -32,26 +32,12 @@ bool TFaxObject::EditNew(TTreeNode* /*node*/)
 
 bool TFaxObject::ImportFields(const QStringList& fieldNames, QStringList& row)
 {
-    const auto title = FieldRow::Value(fieldNames, row, QStringLiteral("Title"));
-    const auto number = FieldRow::Value(fieldNames, row, QStringLiteral("Fax Number"));
-    if (!title || !number)
-        return false;
-    SetTitle(*title);
-    SetValue(*number);
-    if (const auto comment = FieldRow::Value(fieldNames, row, QStringLiteral("Comment")))
-        SetComment(*comment);
-    return !Title().isEmpty() && !Value().isEmpty();
+    return ImportTitledValue(fieldNames, row, QStringLiteral("Fax Number")) && !Title().isEmpty() && !Value().isEmpty();
 }
 
 QString TFaxObject::ExportField(const QString& fieldName) const
 {
-    if (fieldName == u"Title")
-        return FieldRow::Cell(Title());
-    if (fieldName == u"Fax Number")
-        return FieldRow::Cell(Value());
-    if (fieldName == u"Comment")
-        return FieldRow::Cell(Comment());
-    return QString();
+    return ExportTitledValue(fieldName, u"Fax Number");
 }
 
 void TFaxObject::DefaultAction()

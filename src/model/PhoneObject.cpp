@@ -37,14 +37,8 @@ bool TPhoneObject::EditNew(TTreeNode* /*node*/)
 
 bool TPhoneObject::ImportFields(const QStringList& fieldNames, QStringList& row)
 {
-    const auto title = FieldRow::Value(fieldNames, row, QStringLiteral("Title"));
-    const auto number = FieldRow::Value(fieldNames, row, QStringLiteral("Phone Number"));
-    if (!title || !number)
+    if (!ImportTitledValue(fieldNames, row, QStringLiteral("Phone Number")))
         return false;
-    SetTitle(*title);
-    SetValue(*number);
-    if (const auto comment = FieldRow::Value(fieldNames, row, QStringLiteral("Comment")))
-        SetComment(*comment);
     if (const auto extension = FieldRow::Value(fieldNames, row, QStringLiteral("Extension")))
         SetExtension(*extension);
     return !Title().isEmpty() && !Value().isEmpty();
@@ -52,15 +46,9 @@ bool TPhoneObject::ImportFields(const QStringList& fieldNames, QStringList& row)
 
 QString TPhoneObject::ExportField(const QString& fieldName) const
 {
-    if (fieldName == u"Title")
-        return FieldRow::Cell(Title());
-    if (fieldName == u"Phone Number")
-        return FieldRow::Cell(Value());
-    if (fieldName == u"Comment")
-        return FieldRow::Cell(Comment());
     if (fieldName == u"Extension")
         return FieldRow::Cell(m_extension);
-    return QString();
+    return ExportTitledValue(fieldName, u"Phone Number");
 }
 
 void TPhoneObject::DefaultAction()

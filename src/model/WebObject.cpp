@@ -48,13 +48,7 @@ bool TWebObject::ImportFields(const QStringList& fieldNames, QStringList& row)
 
 QString TWebObject::ExportField(const QString& fieldName) const
 {
-    if (fieldName == u"Title")
-        return FieldRow::Cell(Title());
-    if (fieldName == u"Website")
-        return FieldRow::Cell(Value());
-    if (fieldName == u"Comment")
-        return FieldRow::Cell(Comment());
-    return QString();
+    return ExportTitledValue(fieldName, u"Website");
 }
 
 void TWebObject::DefaultAction()

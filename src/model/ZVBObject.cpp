@@ -1,5 +1,6 @@
 #include "model/ZVBObject.h"
 
+#include "model/FieldRow.h"
 #include "model/ItemHost.h"
 #include "model/ItemTree.h"
 #include "model/TextRules.h"
@@ -196,6 +197,30 @@ void TZVBObject::DefaultAction()
 bool TZVBObject::Edit()
 {
     return EditInDialog(false);
+}
+
+QString TZVBObject::ExportTitledValue(const QString& fieldName, QStringView valueField) const
+{
+    if (fieldName == u"Title")
+        return FieldRow::Cell(m_title);
+    if (fieldName == valueField)
+        return FieldRow::Cell(m_value);
+    if (fieldName == u"Comment")
+        return FieldRow::Cell(m_comment);
+    return QString();
+}
+
+bool TZVBObject::ImportTitledValue(const QStringList& fieldNames, const QStringList& row, const QString& valueField)
+{
+    const auto title = FieldRow::Value(fieldNames, row, QStringLiteral("Title"));
+    const auto value = FieldRow::Value(fieldNames, row, valueField);
+    if (!title || !value)
+        return false;
+    SetTitle(*title);
+    SetValue(*value);
+    if (const auto comment = FieldRow::Value(fieldNames, row, QStringLiteral("Comment")))
+        SetComment(*comment);
+    return true;
 }
 
 bool TZVBObject::EditInDialog(bool isNew)

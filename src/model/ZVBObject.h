@@ -124,6 +124,11 @@ protected:
     QString RecordWithFields(int level, QStringView tag, const QStringList& fields) const;
     void StoreValue(const QString& value);
     void SetRemoteFlag(bool remote) { m_isRemote = remote; }
+    // Delimited text of the contact points that hold a title, one value and a
+    // comment: the cell of "Title", of the value's field or of "Comment", else empty.
+    QString ExportTitledValue(const QString& fieldName, QStringView valueField) const;
+    // Reads such a row when both "Title" and the value's field are present.
+    bool ImportTitledValue(const QStringList& fieldNames, const QStringList& row, const QString& valueField);
     // Runs the class's dialog through the desktop; false without one.
     bool EditInDialog(bool isNew);
     // Tells the tree's observers that the item's texts or image changed.
