@@ -2,10 +2,12 @@
 
 #include "model/EMailObject.h"
 #include "platform/DetachedProcessStarter.h"
+#include "platform/ProfileFile.h"
 #include "platform/ShellLauncher.h"
 #include "ui/TMainForm.h"
 #include "ui/TToolItems.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -64,7 +66,12 @@ void MainWindowHost::SendFax(const QString& /*name*/, const QString& number, con
 
 void MainWindowHost::Browse(const QString& url)
 {
-    const auto result = ShellLauncher().OpenDocument(url);
+    // The browser chosen in the options, else the desktop's own.
+    const QString browser = ProfileFile(ProfileFile::Default()).ReadString(QStringLiteral("Browser"), QStringLiteral("Path"));
+    const QFileInfo program(browser);
+    const auto result = !browser.isEmpty() && program.isFile() && program.isExecutable()
+        ? DetachedProcessStarter().start(browser, {url}, QString())
+        : ShellLauncher().OpenDocument(url);
     if (!result.ok)
         ShowLaunchError(result.error);
 }
