@@ -14,7 +14,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
+    // Files named on the command line are taken before the data directory becomes current.
+    const QStringList arguments = StartupOptions::WithAbsolutePaths(QApplication::arguments());
     const bool startHidden = StartupOptions::StartHidden(arguments);
     QApplication::setApplicationName(AppInfo::ProductName());
     QApplication::setApplicationDisplayName(AppInfo::ProductName());
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
     TLogicForm tray;
     TMainForm form;
     tray.SetMainForm(&form);
+    form.SetOwnCommandLine(arguments);
     QObject::connect(&justOne, &TPBJustOne::ArgumentsReceived, &form, &TMainForm::HandleCommandLine);
     QObject::connect(&tray, &TLogicForm::ExitRequested, &app, &QApplication::quit);
     QObject::connect(&signals, &SignalWatcher::TerminationRequested, &app, &QApplication::quit);

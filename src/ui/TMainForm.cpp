@@ -597,7 +597,7 @@ void TMainForm::showEvent(QShowEvent* event)
         return;
     m_firstShow = false;
     m_tipBar->ShowRandomTip();
-    HandleCommandLine(QApplication::arguments());
+    HandleCommandLine(m_ownCommandLine);
 }
 
 bool TMainForm::event(QEvent* event)

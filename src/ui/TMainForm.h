@@ -72,6 +72,8 @@ public:
     // line: shows the window and imports ".zvd" and ".vcf" arguments.
     void HandleCommandLine(const QStringList& arguments);
     void ShowMainWindow();
+    // The program's own command line, handled at the first showing.
+    void SetOwnCommandLine(const QStringList& arguments) { m_ownCommandLine = arguments; }
 
     void SaveDatabaseCommand();
     void RevertToSavedCommand();
@@ -142,4 +144,5 @@ private:
     QString m_activePane = QStringLiteral("Folders");
     bool m_firstShow = true;
     bool m_saved = false;
+    QStringList m_ownCommandLine;
 };

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QToolBar>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -133,6 +134,20 @@ TEST_F(MainFormTest, ModelsStayConsistentThroughEveryKindOfChange)
     EXPECT_EQ(form->ListModel()->rowCount(), 0);
     form->Tree().DeleteNode(a);
     EXPECT_EQ(form->FolderModel()->rowCount(form->FolderModel()->IndexOf(root)), 0);
+}
+
+TEST(StartupOptions, FilesOnTheCommandLineBecomeAbsolutePaths)
+{
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    QFile file(dir.filePath(QStringLiteral("handed.zvd")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QStringList args = StartupOptions::WithAbsolutePaths(
+        {QStringLiteral("zendrivo"), QStringLiteral("handed.zvd"), QStringLiteral("HIDEWIN"), QStringLiteral("missing.vcf")});
+    EXPECT_EQ(args, (QStringList{QStringLiteral("zendrivo"), dir.filePath(QStringLiteral("handed.zvd")),
+                                 QStringLiteral("HIDEWIN"), QStringLiteral("missing.vcf")}));
+    QDir::setCurrent(QDir::tempPath());
 }
 
 TEST(StartupOptions, OnlyTheExactWordHidesTheWindow)
