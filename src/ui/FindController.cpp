@@ -40,6 +40,12 @@ FindController::FindController(TMainForm& form, QToolBar& findBar) : QObject(&fo
             m_timer->start();
     });
     connect(m_timer, &QTimer::timeout, this, [this] { Locate(m_edit->text()); });
+    // Enter does not wait for the timer.
+    connect(m_edit, &QLineEdit::returnPressed, this, [this] {
+        m_timer->stop();
+        if (!m_edit->text().isEmpty())
+            Locate(m_edit->text());
+    });
 
     m_find = new QAction(QStringLiteral("&Find"), &form);
     m_find->setObjectName(QStringLiteral("Find1"));
