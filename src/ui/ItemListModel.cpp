@@ -204,12 +204,17 @@ void ItemListModel::NodeMoved(TTreeNode* node)
 
 void ItemListModel::NodeChanged(TTreeNode* node)
 {
+    // During a removal the rows are collected again once it ends.
+    if (m_resetting)
+        return;
     if (m_node && (node == m_node || node->Parent() == m_node))
         Refill();
 }
 
 void ItemListModel::ContentsChanged(TZVBObject* container)
 {
+    if (m_resetting)
+        return;
     if (m_node && container == m_node->Item())
         Refill();
 }

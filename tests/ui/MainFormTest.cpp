@@ -126,7 +126,12 @@ TEST_F(MainFormTest, ModelsStayConsistentThroughEveryKindOfChange)
     TTreeNode* a = AddContainer(root, 0, QStringLiteral("b"));
     TTreeNode* b = AddContainer(root, 0, QStringLiteral("a"));
     AddLeaf(a, 6, QStringLiteral("p"));
+    // A due date below: deleting it changes the bullets while rows go.
+    TTreeNode* inner = AddContainer(a, 0, QStringLiteral("inner"));
+    AddLeaf(inner, 9, QStringLiteral("due"), {}, QStringLiteral("{Remd}2000,1,1,0~~0"));
     form->SelectNode(a);
+    form->Tree().DeleteNode(inner);
+    EXPECT_EQ(a->StateIndex(), -1);
     a->Item()->SetTitle(QStringLiteral("c"));
     form->Tree().SortChildren(root);
     ASSERT_TRUE(form->Tree().MoveNode(b, a));
