@@ -244,7 +244,6 @@ void TMainForm::CreateMenus()
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("ViewMenu"));
-    m_viewMenu = view;
     const struct { QToolBar* bar; const char16_t* caption; const char16_t* name; } kBars[] = {
         {m_speedBar, u"Tool&bar", u"ToolbarItem"},
         {m_newBar, u"&New Item Bar", u"NewItemBar"},
@@ -271,7 +270,6 @@ void TMainForm::CreateMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    m_helpMenu = help;
     QAction* contents = help->addAction(QStringLiteral("&Contents"), this, [] { THelpBrowser::OpenContents(); });
     contents->setObjectName(QStringLiteral("Contents1"));
     contents->setShortcut(QKeySequence::HelpContents);

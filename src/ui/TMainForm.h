@@ -133,8 +133,6 @@ private:
     std::unique_ptr<ItemIcons> m_icons;
     std::unique_ptr<TIniOut> m_settings;
     QActionGroup* m_viewGroup = nullptr;
-    QMenu* m_viewMenu = nullptr;
-    QMenu* m_helpMenu = nullptr;
     ItemPopupMenu* m_popup = nullptr;
     ItemCommands* m_commands = nullptr;
     DropCommands* m_drops = nullptr;

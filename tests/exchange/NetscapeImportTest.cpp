@@ -65,13 +65,29 @@ TEST(NetscapeImport, CreatesOneFolderBelowTheRoot)
     EXPECT_EQ(root->ChildCount(), 1);
 }
 
-TEST(NetscapeImport, EveryCorpusBookmarkFileGivesNamedLinks)
+namespace {
+class NetscapeCorpus : public ::testing::Test
 {
-    const QDir dir(CorpusDir(u"bookmarks"_s));
-    if (!dir.exists())
-        GTEST_SKIP() << "corpus not present";
+protected:
+    // The corpus folder, or a skip when it is not present.
+    QDir Folder(const QString& name)
+    {
+        const QDir dir(CorpusDir(name));
+        if (!dir.exists())
+            skip = true;
+        return dir;
+    }
+    bool skip = false;
     TItemTree tree;
-    tree.CreateRoot();
+    TTreeNode* root = tree.CreateRoot();
+};
+} // namespace
+
+TEST_F(NetscapeCorpus, EveryCorpusBookmarkFileGivesNamedLinks)
+{
+    const QDir dir = Folder(u"bookmarks"_s);
+    if (skip)
+        GTEST_SKIP() << "corpus not present";
     for (const QString& name : dir.entryList(QDir::Files)) {
         SCOPED_TRACE(name.toStdString());
         const ImportResult result = ImportNSBook(tree, dir.filePath(name));
@@ -89,13 +105,11 @@ TEST(NetscapeImport, EveryCorpusBookmarkFileGivesNamedLinks)
     }
 }
 
-TEST(NetscapeImport, CorpusSpecifics)
+TEST_F(NetscapeCorpus, CorpusSpecifics)
 {
-    const QDir dir(CorpusDir(u"bookmarks"_s));
-    if (!dir.exists())
+    const QDir dir = Folder(u"bookmarks"_s);
+    if (skip)
         GTEST_SKIP() << "corpus not present";
-    TItemTree tree;
-    tree.CreateRoot();
     const auto titles = [&](const char16_t* file) {
         QStringList out;
         for (const auto& child : ImportNSBook(tree, dir.filePath(QString::fromUtf16(file))).folder->Children())
@@ -110,13 +124,11 @@ TEST(NetscapeImport, CorpusSpecifics)
     EXPECT_EQ(titles(u"shaarli_internet_explorer_bom.htm").size(), 1);
 }
 
-TEST(NetscapeImport, EveryCorpusAddressBookGivesMailItems)
+TEST_F(NetscapeCorpus, EveryCorpusAddressBookGivesMailItems)
 {
-    const QDir dir(CorpusDir(u"netscape-address"_s));
-    if (!dir.exists())
+    const QDir dir = Folder(u"netscape-address"_s);
+    if (skip)
         GTEST_SKIP() << "corpus not present";
-    TItemTree tree;
-    tree.CreateRoot();
     for (const QString& name : dir.entryList(QDir::Files)) {
         SCOPED_TRACE(name.toStdString());
         const ImportResult result = ImportNSAddr(tree, dir.filePath(name));
