@@ -7,7 +7,7 @@
 #include "model/ZVBObject.h"
 #include "ui/commands/DragPayload.h"
 #include "ui/commands/ItemCommands.h"
-#include "ui/shell/TMainForm.h"
+#include "ui/panes/PaneHost.h"
 
 #include <QMessageBox>
 #include <QMimeData>
@@ -30,19 +30,22 @@ bool IsReadOnly(const TTreeNode* node)
 }
 } // namespace
 
-DropCommands::DropCommands(TMainForm& form) : QObject(&form), m_form(form) {}
+DropCommands::DropCommands(PaneHost& panes, ItemCommands& commands)
+    : QObject(panes.Window()), m_form(panes), m_commands(commands)
+{
+}
 
 bool DropCommands::Ask(const QString& text)
 {
     if (m_question)
         return m_question(text);
-    return QMessageBox::question(&m_form, QStringLiteral("Confirm"), text,
+    return QMessageBox::question(m_form.Window(), QStringLiteral("Confirm"), text,
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) == QMessageBox::Yes;
 }
 
 void DropCommands::ShowError(const QString& message)
 {
-    QMessageBox::critical(&m_form, QStringLiteral("Zendrivo"), message);
+    QMessageBox::critical(m_form.Window(), QStringLiteral("Zendrivo"), message);
 }
 
 bool DropCommands::DropOnNode(const QMimeData* data, TTreeNode* target)
@@ -106,7 +109,7 @@ bool DropCommands::DropOnList(const QMimeData* data, TZVBObject* target)
         // Files from the file manager: the first one becomes a document.
         for (const QUrl& url : data->urls()) {
             if (url.isLocalFile() && url.toLocalFile().size() <= 255) {
-                m_form.Commands().AddDocument(url.toLocalFile());
+                m_commands.AddDocument(url.toLocalFile());
                 return true;
             }
         }

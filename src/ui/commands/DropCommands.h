@@ -5,7 +5,8 @@
 #include <functional>
 
 class QMimeData;
-class TMainForm;
+class ItemCommands;
+class PaneHost;
 class TTreeNode;
 class TZVBObject;
 
@@ -17,7 +18,7 @@ class DropCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit DropCommands(TMainForm& form);
+    DropCommands(PaneHost& panes, ItemCommands& commands);
 
     // Tree nodes or list rows dropped on a node. Refused (false) for the
     // root, a move into itself or its own subtree, or into a remote folder.
@@ -35,6 +36,7 @@ private:
     bool Ask(const QString& text);
     void ShowError(const QString& message);
 
-    TMainForm& m_form;
+    PaneHost& m_form;
+    ItemCommands& m_commands;
     Question m_question;
 };

@@ -4,6 +4,7 @@
 #include "model/Database.h"
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
+#include "model/ItemTree.h"
 #include "model/RecordIO.h"
 #include "model/TextCodec.h"
 #include "model/TreeNode.h"
@@ -14,7 +15,7 @@
 #include "ui/panes/FilterController.h"
 #include "ui/panes/ItemListModel.h"
 #include "ui/panes/ItemListPane.h"
-#include "ui/shell/TMainForm.h"
+#include "ui/panes/PaneHost.h"
 
 #include <QAction>
 #include <QFile>
@@ -83,11 +84,11 @@ QString ReadClipboardFile()
 
 } // namespace
 
-ItemCommands::ItemCommands(TMainForm& form) : QObject(&form), m_form(form)
+ItemCommands::ItemCommands(PaneHost& panes) : QObject(panes.Window()), m_form(panes)
 {
-    m_fileNew = new QMenu(QStringLiteral("&New"), &form);
+    m_fileNew = new QMenu(QStringLiteral("&New"), panes.Window());
     m_fileNew->setObjectName(QStringLiteral("NewMenu"));
-    m_popupNew = new QMenu(QStringLiteral("Ne&w"), &form);
+    m_popupNew = new QMenu(QStringLiteral("Ne&w"), panes.Window());
     m_popupNew->setObjectName(QStringLiteral("ListPaneNew"));
     for (const NewKind& kind : kKinds) {
         QAction* action = MakeAction(Text(kind.menuText), Text(kind.menuName), QKeySequence(kind.shortcut),
@@ -121,7 +122,7 @@ ItemCommands::ItemCommands(TMainForm& form) : QObject(&form), m_form(form)
                          QStringLiteral("Open the notes program"));
     connect(m_notes, &QAction::triggered, this, &ItemCommands::StartNotes);
 
-    m_popupEdit = new QMenu(QStringLiteral("&Edit"), &form);
+    m_popupEdit = new QMenu(QStringLiteral("&Edit"), panes.Window());
     m_popupEdit->setObjectName(QStringLiteral("ListPaneEdit"));
     m_popupEdit->addAction(m_cut);
     m_popupEdit->addAction(m_copy);
@@ -130,13 +131,13 @@ ItemCommands::ItemCommands(TMainForm& form) : QObject(&form), m_form(form)
 
 QAction* ItemCommands::MakeAction(const QString& text, const QString& name, const QKeySequence& shortcut, const QString& tip)
 {
-    auto* action = new QAction(text, &m_form);
+    auto* action = new QAction(text, m_form.Window());
     action->setObjectName(name);
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     action->setStatusTip(tip);
     // Shortcuts of pop-up entries work from anywhere in the window.
-    m_form.addAction(action);
+    m_form.Window()->addAction(action);
     return action;
 }
 
@@ -190,14 +191,14 @@ void ItemCommands::AddPopupActions(QMenu* popup, QAction* renameAction)
 
 void ItemCommands::ShowError(const QString& message)
 {
-    QMessageBox::critical(&m_form, QStringLiteral("Zendrivo"), message);
+    QMessageBox::critical(m_form.Window(), QStringLiteral("Zendrivo"), message);
 }
 
 bool ItemCommands::Ask(const QString& caption, const QString& text)
 {
     if (m_question)
         return m_question(caption, text);
-    return QMessageBox::question(&m_form, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
+    return QMessageBox::question(m_form.Window(), caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
         == QMessageBox::Yes;
 }
 
@@ -385,7 +386,7 @@ void ItemCommands::StartNotes()
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("jotbook"));
     if (program.isEmpty()) {
-        QMessageBox::information(&m_form, QStringLiteral("Notes"),
+        QMessageBox::information(m_form.Window(), QStringLiteral("Notes"),
                                  QStringLiteral("The notes program \"jotbook\" is not installed."));
         return;
     }

@@ -8,7 +8,7 @@
 class QAction;
 class QMenu;
 class QToolBar;
-class TMainForm;
+class PaneHost;
 class TTreeNode;
 class TZVBObject;
 
@@ -20,7 +20,7 @@ class ItemCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit ItemCommands(TMainForm& form);
+    explicit ItemCommands(PaneHost& panes);
 
     // File "&New" (containers) and the pop-up's "Ne&w" (everything).
     QMenu* FileNewMenu() const { return m_fileNew; }
@@ -64,7 +64,7 @@ private:
     QString CopyText(QString* plainText) const;
     bool Ask(const QString& caption, const QString& text);
 
-    TMainForm& m_form;
+    PaneHost& m_form;
     QMenu* m_fileNew = nullptr;
     QMenu* m_popupNew = nullptr;
     QMenu* m_popupEdit = nullptr;

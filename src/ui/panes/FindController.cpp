@@ -1,11 +1,12 @@
 #include "ui/panes/FindController.h"
 
 #include "model/Finder.h"
+#include "model/ItemTree.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 #include "ui/panes/ItemListModel.h"
 #include "ui/panes/ItemListPane.h"
-#include "ui/shell/TMainForm.h"
+#include "ui/panes/PaneHost.h"
 #include "ui/common/TProgressForm.h"
 
 #include <QAbstractItemView>
@@ -16,7 +17,7 @@
 #include <QToolBar>
 #include <QTreeView>
 
-FindController::FindController(TMainForm& form, QToolBar& findBar) : QObject(&form), m_form(form)
+FindController::FindController(PaneHost& panes, QToolBar& findBar) : QObject(panes.Window()), m_form(panes)
 {
     auto* label = new QLabel(QStringLiteral("F&ind:"), &findBar);
     m_edit = new QLineEdit(&findBar);
@@ -47,17 +48,17 @@ FindController::FindController(TMainForm& form, QToolBar& findBar) : QObject(&fo
             Locate(m_edit->text());
     });
 
-    m_find = new QAction(QStringLiteral("&Find"), &form);
+    m_find = new QAction(QStringLiteral("&Find"), panes.Window());
     m_find->setObjectName(QStringLiteral("Find1"));
     m_find->setShortcut(QKeySequence(Qt::Key_F3));
     m_find->setStatusTip(QStringLiteral("Find the next item matching the text in the find bar"));
-    form.addAction(m_find);
+    panes.Window()->addAction(m_find);
     connect(m_find, &QAction::triggered, this, [this] {
         if (!m_edit->text().isEmpty())
             Locate(m_edit->text());
     });
 
-    m_progress = new TProgressForm(&form);
+    m_progress = new TProgressForm(panes.Window());
 }
 
 int FindController::StartPosition()

@@ -6,7 +6,7 @@ class QAction;
 class QLineEdit;
 class QTimer;
 class QToolBar;
-class TMainForm;
+class PaneHost;
 class TProgressForm;
 class TTreeNode;
 class TZVBObject;
@@ -19,7 +19,7 @@ class FindController : public QObject
     Q_OBJECT
 
 public:
-    FindController(TMainForm& form, QToolBar& findBar);
+    FindController(PaneHost& panes, QToolBar& findBar);
 
     QLineEdit* FindEditBox() const { return m_edit; }
     QAction* FindAction() const { return m_find; }
@@ -35,7 +35,7 @@ private:
     void ShowMatch(TTreeNode* node, TZVBObject* leaf);
     template <typename Search> bool Run(Search&& search);
 
-    TMainForm& m_form;
+    PaneHost& m_form;
     QLineEdit* m_edit;
     QTimer* m_timer;
     QAction* m_find;

@@ -82,7 +82,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
     CreatePanes();
     m_commands = new ItemCommands(*this);
     m_commands->AddPopupActions(m_popup, m_popup->RenameAction());
-    m_drops = new DropCommands(*this);
+    m_drops = new DropCommands(*this, *m_commands);
     m_folderModel->SetDropHandler([this](const QMimeData* data, TTreeNode* target) { return m_drops->DropOnNode(data, target); });
     m_listModel->SetDropHandler(
         [this](const QMimeData* data, const TZVBObject* target) { return m_drops->ListAccepts(data, target); },

@@ -2,6 +2,8 @@
 
 #include "model/ItemTree.h"
 
+#include "ui/panes/PaneHost.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -34,7 +36,7 @@ class TZVBObject;
 // The main window "Zendrivo": the folder tree on the left, the items of the
 // selected node on the right, menus, four toolbars and a status bar with
 // three panels. Closing it only hides it; the program lives on in the tray.
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, public PaneHost
 {
     Q_OBJECT
 
@@ -44,25 +46,26 @@ public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    TItemTree& Tree() { return m_tree; }
-    QTreeView* Folders() const { return m_folders; }
-    ItemListPane* MainItems() const { return m_items; }
+    QWidget* Window() override { return this; }
+    TItemTree& Tree() override { return m_tree; }
+    QTreeView* Folders() const override { return m_folders; }
+    ItemListPane* MainItems() const override { return m_items; }
     FolderTreeModel* FolderModel() const { return m_folderModel; }
     ItemListModel* ListModel() const { return m_listModel; }
     MainWindowHost& Host() const { return *m_host; }
     ItemCommands& Commands() const { return *m_commands; }
     DropCommands& Drops() const { return *m_drops; }
     FindController& Find() const { return *m_find; }
-    FilterController& Filters() const { return *m_filters; }
+    FilterController& Filters() const override { return *m_filters; }
 
     // "Folders" or "MainItems": the pane that last had the focus.
-    QString ActivePane() const { return m_activePane; }
+    QString ActivePane() const override { return m_activePane; }
     // The selected tree node; the root when nothing is selected.
-    TTreeNode* SelectedNode() const;
-    void SelectNode(TTreeNode* node);
+    TTreeNode* SelectedNode() const override;
+    void SelectNode(TTreeNode* node) override;
     // Fills the list from the node, refreshing a remote folder first, and
     // updates the status panels and the tray's tool tip.
-    void RefreshListPane(TTreeNode* node);
+    void RefreshListPane(TTreeNode* node) override;
     void RenameNodeInPlace(TTreeNode* node);
     QString StatusText(int panel) const;
     // "[My Contacts/A/B]", cut to 62 characters for the tray.
