@@ -3,9 +3,9 @@
 #include "model/ItemFactory.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
-#include "ui/ItemListModel.h"
-#include "ui/ItemListPane.h"
-#include "ui/TMainForm.h"
+#include "ui/panes/ItemListModel.h"
+#include "ui/panes/ItemListPane.h"
+#include "ui/shell/TMainForm.h"
 
 #include <QApplication>
 #include <QDir>

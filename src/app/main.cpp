@@ -1,11 +1,11 @@
 #include "model/Exceptions.h"
 #include "platform/DataPaths.h"
-#include "ui/AppInfo.h"
-#include "ui/SignalWatcher.h"
-#include "ui/StartupOptions.h"
-#include "ui/TLogicForm.h"
-#include "ui/TMainForm.h"
-#include "ui/TPBJustOne.h"
+#include "ui/common/AppInfo.h"
+#include "ui/shell/SignalWatcher.h"
+#include "ui/shell/StartupOptions.h"
+#include "ui/shell/TLogicForm.h"
+#include "ui/shell/TMainForm.h"
+#include "ui/shell/TPBJustOne.h"
 
 #include <QApplication>
 #include <QMessageBox>
