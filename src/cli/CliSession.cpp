@@ -5,17 +5,38 @@
 #include "model/TreeNode.h"
 #include "platform/DataPaths.h"
 
-CliSession::CliSession()
+#include <vector>
+
+namespace {
+bool keepTrees = false;
+// Never destroyed (static destructors would free the trees after all), and
+// still reachable, so leak checkers do not count them.
+std::vector<std::unique_ptr<TItemTree>>& KeptTrees()
+{
+    static auto* kept = new std::vector<std::unique_ptr<TItemTree>>;
+    return *kept;
+}
+} // namespace
+
+void CliSession::KeepTreesUntilExit() { keepTrees = true; }
+
+CliSession::CliSession() : m_tree(std::make_unique<TItemTree>())
 {
     QString error;
     if (!DataPaths::EnterDataDirectory(&error))
         throw CliError(error);
-    LoadDatabase(m_tree.CreateRoot());
+    LoadDatabase(m_tree->CreateRoot());
+}
+
+CliSession::~CliSession()
+{
+    if (keepTrees)
+        KeptTrees().push_back(std::move(m_tree));
 }
 
 TTreeNode* CliSession::NodeAt(const QString& path) const
 {
-    TTreeNode* node = m_tree.FindPath(path);
+    TTreeNode* node = m_tree->FindPath(path);
     if (!node)
         throw CliError(QStringLiteral("No such node: %1").arg(path));
     return node;
@@ -24,7 +45,7 @@ TTreeNode* CliSession::NodeAt(const QString& path) const
 void CliSession::Save()
 {
     try {
-        SaveDatabase(m_tree);
+        SaveDatabase(*m_tree);
     } catch (const ESaveError& e) {
         throw CliError(e.Message() + u": " + e.Detail());
     }

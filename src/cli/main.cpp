@@ -1,3 +1,4 @@
+#include "cli/CliSession.h"
 #include "cli/Commands.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zendrivo-cli"));
+    CliSession::KeepTreesUntilExit();
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int code = RunCli(app.arguments().mid(1), out, err);
