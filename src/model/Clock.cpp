@@ -13,6 +13,20 @@ QDateTime Clock::Now()
     return FixedTime().isValid() ? FixedTime() : QDateTime::currentDateTime();
 }
 
+QDate Clock::Today()
+{
+    if (FixedTime().isValid())
+        return FixedTime().date();
+    static qint64 readAt = 0;
+    static QDate today;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (!today.isValid() || now - readAt >= 1000 || now < readAt) {
+        today = QDateTime::currentDateTime().date();
+        readAt = now;
+    }
+    return today;
+}
+
 void Clock::SetFixed(const QDateTime& when)
 {
     FixedTime() = when;

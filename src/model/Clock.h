@@ -9,7 +9,10 @@ class Clock
 {
 public:
     static QDateTime Now();
-    static QDate Today() { return Now().date(); }
+    // The local date. Asked for by every reminder a load creates, so it is
+    // read from the system at most once a second: each reading of the local
+    // time consults the time-zone file.
+    static QDate Today();
 
     // Fixes the time returned by Now(); an invalid value returns to the system clock.
     static void SetFixed(const QDateTime& when);

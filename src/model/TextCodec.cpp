@@ -50,6 +50,7 @@ QList<QString> SplitLines(QByteArrayView bytes)
     QList<QString> lines;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
+    lines.reserve(bytes.count('\n') + 1);
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);

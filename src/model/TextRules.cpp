@@ -38,6 +38,8 @@ QString Clean(const QString& text)
 QList<QString> SplitFields(QStringView text)
 {
     QList<QString> fields;
+    // Enough for every record's fields, so a load does not regrow the list.
+    fields.reserve(12);
     qsizetype start = 0;
     for (;;) {
         const qsizetype at = text.indexOf(u"~~", start);
