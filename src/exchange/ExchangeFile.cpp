@@ -74,11 +74,11 @@ int ImportExchangeFile(TItemTree& tree, const QString& path)
     TTreeNode* root = tree.Root();
     if (!root || (!IsExchangeFile(path) && path != QString::fromUtf16(kClipboardFile)))
         return -1;
-    const QList<QString> lines = TextCodec::SplitLines(FileAccess::ReadImportFile(path));
+    const QByteArray bytes = FileAccess::ReadImportFile(path);
     int count = 0;
     {
         TItemTree::SortBatch batch(tree);
-        count = RecordIO::ReadRecords(lines, 0, root);
+        count = RecordIO::ReadRecords(bytes, 0, root);
         tree.SortChildren(root);
     }
     return count;

@@ -59,13 +59,13 @@ void ReplaceDatabase(const QString& path, const QByteArray& bytes)
     SyncDirectory(path);
 }
 
-QList<QString> ReadLines(const QString& path, bool* opened)
+QByteArray ReadBytes(const QString& path, bool* opened)
 {
     QFile file(path);
     *opened = file.open(QIODevice::ReadOnly);
     if (!*opened)
         return {};
-    return TextCodec::SplitLines(file.readAll());
+    return file.readAll();
 }
 
 } // namespace
@@ -73,12 +73,12 @@ QList<QString> ReadLines(const QString& path, bool* opened)
 void LoadDatabase(TTreeNode* root, const QString& directory)
 {
     bool opened = false;
-    const QList<QString> lines = ReadLines(InDirectory(directory, kDatabaseFile), &opened);
+    const QByteArray bytes = ReadBytes(InDirectory(directory, kDatabaseFile), &opened);
     if (!opened)
         return;
     TItemTree::ResetScope reset(*root->Tree());
     // The first line holds the parameters, whatever they are.
-    RecordIO::ReadRecords(lines, 1, root);
+    RecordIO::ReadRecords(bytes, 1, root);
 }
 
 QString DatabaseText(const TItemTree& tree)
@@ -103,10 +103,10 @@ int ImportExchangeFile(TTreeNode* target, const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EReadError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    const QList<QString> lines = TextCodec::SplitLines(file.readAll());
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw EReadError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    return RecordIO::ReadRecords(lines, 0, target);
+    return RecordIO::ReadRecords(bytes, 0, target);
 }
 
 void RevertToSaved(TItemTree& tree, const QString& directory)

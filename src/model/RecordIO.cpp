@@ -3,6 +3,7 @@
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
 #include "model/ItemTree.h"
+#include "model/TextCodec.h"
 #include "model/TextRules.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
@@ -72,20 +73,21 @@ struct OpenContainer
     int level;
 };
 
-} // namespace
-
-int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target)
+// Reads records from the lines that nextLine hands out.
+int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* target)
 {
     int created = 0;
     std::vector<OpenContainer> open;
     open.push_back({target, 0});
     Header header;
-    for (qsizetype i = firstLine; i < lines.size(); ++i) {
-        if (!ParseHeader(lines[i], header))
+    QString line;
+    QString details;
+    while (nextLine(line)) {
+        if (!ParseHeader(line, header))
             continue;
-        QString details;
-        if (header.classCode != ClassCode::Root && i + 1 < lines.size())
-            details = lines[++i];
+        details.resize(0);
+        if (header.classCode != ClassCode::Root)
+            nextLine(details);
         while (open.size() > 1 && open.back().level >= header.level)
             open.pop_back();
         TTreeNode* parent = open.back().node;
@@ -103,6 +105,30 @@ int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* tar
         }
     }
     return created;
+}
+
+} // namespace
+
+int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target)
+{
+    qsizetype at = firstLine;
+    return ReadRecordLines(
+        [&](QString& line) {
+            if (at >= lines.size())
+                return false;
+            line = lines[at++];
+            return true;
+        },
+        target);
+}
+
+int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target)
+{
+    TextCodec::LineReader reader(bytes);
+    QString skipped;
+    for (qsizetype i = 0; i < firstLine && reader.Next(skipped); ++i) {
+    }
+    return ReadRecordLines([&reader](QString& line) { return reader.Next(line); }, target);
 }
 
 } // namespace RecordIO

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+
+#include <functional>
 
 class TTreeNode;
 class TZVBObject;
@@ -25,5 +28,7 @@ void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemo
 // record that would land inside a remote folder is skipped. Returns the
 // number of items created.
 int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target);
+// The same over a whole file's bytes, decoding one line at a time.
+int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target);
 
 } // namespace RecordIO

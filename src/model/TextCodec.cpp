@@ -45,24 +45,52 @@ QString DecodeLine(QByteArrayView line)
     return DecodeWindows1252(line);
 }
 
+LineReader::LineReader(QByteArrayView bytes) : m_bytes(bytes)
+{
+    if (m_bytes.startsWith("\xEF\xBB\xBF"))
+        m_bytes = m_bytes.sliced(3);
+}
+
+bool LineReader::Next(QString& line)
+{
+    if (m_start >= m_bytes.size())
+        return false;
+    qsizetype end = m_bytes.indexOf('\n', m_start);
+    if (end < 0)
+        end = m_bytes.size();
+    qsizetype stop = end;
+    if (stop > m_start && m_bytes[stop - 1] == '\r')
+        --stop;
+    const QByteArrayView raw = m_bytes.sliced(m_start, stop - m_start);
+    m_start = end + 1;
+    // The line is decoded into the caller's buffer, which keeps its capacity
+    // from line to line: a fresh string per line, freed a moment later,
+    // leaves the allocator sorting scraps between the items being built.
+    if (IsAscii(raw)) {
+        line.resize(raw.size());
+        QChar* out = line.data();
+        for (char c : raw)
+            *out++ = QChar(char16_t(static_cast<unsigned char>(c)));
+        return true;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    line.resize(utf8.requiredSpace(raw.size()));
+    const QChar* last = utf8.appendToBuffer(line.data(), raw);
+    if (utf8.hasError())
+        line = DecodeWindows1252(raw);
+    else
+        line.truncate(last - line.constData());
+    return true;
+}
+
 QList<QString> SplitLines(QByteArrayView bytes)
 {
     QList<QString> lines;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
     lines.reserve(bytes.count('\n') + 1);
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const bool last = end < 0;
-        if (last)
-            end = bytes.size();
-        qsizetype stop = end;
-        if (stop > start && bytes[stop - 1] == '\r')
-            --stop;
-        lines.append(DecodeLine(bytes.sliced(start, stop - start)));
-        start = end + 1;
-    }
+    LineReader reader(bytes);
+    QString line;
+    while (reader.Next(line))
+        lines.append(std::move(line));
     return lines;
 }
 

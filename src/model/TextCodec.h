@@ -16,6 +16,20 @@ QString DecodeLine(QByteArrayView line);
 // Decodes bytes as Windows-1252.
 QString DecodeWindows1252(QByteArrayView bytes);
 
+// Hands out a file's lines one at a time, decoded as SplitLines does, so a
+// large file is never held as text twice.
+class LineReader
+{
+public:
+    explicit LineReader(QByteArrayView bytes);
+    // The next line; false at the end.
+    bool Next(QString& line);
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_start = 0;
+};
+
 // Splits a whole file into decoded lines: LF ends a line, a CR before it is
 // dropped, a UTF-8 byte order mark at the start is skipped. A last line
 // without a line end is kept; an empty tail after the last line end is not.
