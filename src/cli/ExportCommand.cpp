@@ -12,6 +12,7 @@
 namespace {
 
 const QString kNode = QStringLiteral("--node");
+const QString kVersion = QStringLiteral("--version");
 const QString kType = QStringLiteral("--type");
 const QString kFields = QStringLiteral("--fields");
 const QString kNoHeader = QStringLiteral("--no-header");
@@ -48,7 +49,7 @@ int ExportCsv(const CliArguments& options, const QString& path, QTextStream& out
 
 int Export(const QStringList& args, QTextStream& out)
 {
-    const CliArguments options(args, {kNode, kType, kFields}, {kNoHeader});
+    const CliArguments options(args, {kNode, kType, kFields, kVersion}, {kNoHeader});
     if (options.Positional().size() != 2)
         throw CliError(QStringLiteral("export needs a FORMAT and a FILE"));
     const QString format = options.Positional()[0].toLower();
@@ -61,6 +62,14 @@ int Export(const QStringList& args, QTextStream& out)
     if (format == u"vcf") {
         if (options.Has(kType) || options.Has(kFields) || options.Has(kNoHeader))
             throw CliError(QStringLiteral("--type, --fields and --no-header apply to csv only"));
+        if (options.Has(kVersion)) {
+            if (options.Value(kVersion) != u"3.0")
+                throw CliError(QStringLiteral("Unknown vCard version %1 (3.0)").arg(options.Value(kVersion)));
+            if (!path.endsWith(u".vcf", Qt::CaseInsensitive))
+                throw CliError(QStringLiteral("The exported filename needs to have an extension of \".vcf\""));
+            CliSession session;
+            return ExportStandardCards(StartNode(options, session), path, out);
+        }
         return ExportVCard(options, out);
     }
     throw CliError(QStringLiteral("Unknown format %1 (zvd, csv or vcf)").arg(options.Positional()[0]));
@@ -72,9 +81,9 @@ std::vector<CliCommand> ExportCommands()
 {
     return {
         {QStringLiteral("export"),
-         QStringLiteral("export zvd|csv|vcf FILE [--node PATH] [--type TYPE --fields \"F1,...\"] [--no-header]"),
+         QStringLiteral("export zvd|csv|vcf FILE [--node PATH] [--type TYPE --fields \"F1,...\"] [--no-header] [--version 3.0]"),
          QStringLiteral("write the subtree at PATH (default My Contacts) as an exchange file or delimited text"
-                        " (vcf: the card of the person or organization at PATH)"),
+                        " (vcf: the card of the person or organization at PATH; with --version 3.0 standard cards of every one at or below PATH)"),
          Export},
     };
 }

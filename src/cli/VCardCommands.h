@@ -15,3 +15,8 @@ int ImportVCardFile(TTreeNode* target, const QString& absolutePath, bool orgCard
 
 // "export vcf FILE --node PATH": the card of the person or organization at PATH.
 int ExportVCard(const CliArguments& options, QTextStream& out);
+
+// "export vcf FILE --version 3.0 [--node PATH]": the standard cards (with a
+// version line, UIDs and escaped values) of the person or organization at
+// PATH, or of every one below it, for other programs.
+int ExportStandardCards(TTreeNode* node, const QString& absolutePath, QTextStream& out);
