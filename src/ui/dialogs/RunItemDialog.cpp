@@ -7,6 +7,9 @@
 #include "model/PersonObject.h"
 #include "model/PhoneObject.h"
 #include "model/ReminderObject.h"
+#include "platform/ProfileFile.h"
+#include "sync/Binding.h"
+#include "sync/SecretStore.h"
 #include "ui/dialogs/ItemDialogValues.h"
 #include "ui/dialogs/NumberFields.h"
 #include "ui/dialogs/TDocEditDlg.h"
@@ -21,6 +24,9 @@
 #include "ui/dialogs/TTeamEditDlg.h"
 #include "ui/dialogs/TToolEdit.h"
 #include "ui/dialogs/TWebSiteDlg.h"
+
+#include <QMessageBox>
+#include <QUrl>
 
 namespace {
 bool Accepted(QDialog& dialog)
@@ -117,6 +123,36 @@ bool Team(TZVBObject& team, QWidget* parent)
     return true;
 }
 
+// Binds the folder to the address book the dialog names, or unbinds it;
+// the password goes to the desktop's secret store.
+void ApplyCardDavBinding(const TFolderObject& folder, const TFolderEditDlg& dialog, QWidget* parent)
+{
+    const QString profile = ProfileFile::Default();
+    const auto before = Binding::Of(profile, folder.Id());
+    if (!dialog.IsCardDav()) {
+        if (before && !Binding::Remove(profile, folder.Id()))
+            QMessageBox::warning(parent, QStringLiteral("Folder"), QStringLiteral("Unable to write %1.").arg(profile));
+        return;
+    }
+    const QUrl url(dialog.CardDavUrl());
+    if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https")) {
+        QMessageBox::warning(parent, QStringLiteral("Folder"),
+                             QStringLiteral("\"%1\" is not an http or https address; the folder was not bound.")
+                                 .arg(dialog.CardDavUrl()));
+        return;
+    }
+    const Binding binding{folder.Id(), url.toString(), dialog.CardDavUser()};
+    if (!binding.Store(profile)) {
+        QMessageBox::warning(parent, QStringLiteral("Folder"), QStringLiteral("Unable to write %1.").arg(profile));
+        return;
+    }
+    QString error;
+    if (!dialog.CardDavPassword().isEmpty()
+        && !SecretStore::Write(binding.url, binding.user, dialog.CardDavPassword(), &error))
+        QMessageBox::warning(parent, QStringLiteral("Folder"),
+                             error + QStringLiteral("\n\nZendrivo will ask for the password when it syncs."));
+}
+
 bool Folder(TFolderObject& folder, QWidget* parent)
 {
     TFolderEditDlg dialog(parent);
@@ -124,6 +160,7 @@ bool Folder(TFolderObject& folder, QWidget* parent)
     if (!Accepted(dialog))
         return false;
     ApplyFolderDialog(folder, dialog.Title(), dialog.Comment(), dialog.Location());
+    ApplyCardDavBinding(folder, dialog, parent);
     return true;
 }
 

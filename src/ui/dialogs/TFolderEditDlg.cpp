@@ -1,6 +1,8 @@
 #include "ui/dialogs/TFolderEditDlg.h"
 
 #include "model/FolderObject.h"
+#include "platform/ProfileFile.h"
+#include "sync/Binding.h"
 #include "ui/dialogs/ItemDialogValues.h"
 
 #include <QCheckBox>
@@ -25,8 +27,21 @@ TFolderEditDlg::TFolderEditDlg(QWidget* parent)
       m_isRemote(new QCheckBox(QStringLiteral("Folder is located on a remote server"), Body())),
       m_lan(new QRadioButton(QStringLiteral("Local network"), Body())),
       m_internet(new QRadioButton(QStringLiteral("Internet"), Body())), m_location(new QLineEdit(Body())),
-      m_browse(new QPushButton(QStringLiteral("Browse..."), Body()))
+      m_browse(new QPushButton(QStringLiteral("Browse..."), Body())),
+      m_source(new QRadioButton(QStringLiteral("Read-only source"), Body())),
+      m_cardDav(new QRadioButton(QStringLiteral("CardDAV address book"), Body())), m_davUrl(new QLineEdit(Body())),
+      m_davUser(new QLineEdit(Body())), m_davPassword(new QLineEdit(Body())), m_sourceBox(new QWidget(Body())),
+      m_davBox(new QWidget(Body()))
 {
+    m_source->setObjectName(QStringLiteral("SourceRadio"));
+    m_cardDav->setObjectName(QStringLiteral("CardDavRadio"));
+    m_davUrl->setObjectName(QStringLiteral("CardDavUrl"));
+    m_davUrl->setPlaceholderText(QStringLiteral("https://dav.example.org/ (the server is enough)"));
+    m_davUser->setObjectName(QStringLiteral("CardDavUser"));
+    m_davPassword->setObjectName(QStringLiteral("CardDavPassword"));
+    m_davPassword->setEchoMode(QLineEdit::Password);
+    m_davPassword->setPlaceholderText(QStringLiteral("kept in the desktop's secret store"));
+    m_source->setChecked(true);
     m_title->setObjectName(QStringLiteral("FolderTitle"));
     m_title->setMaxLength(40);
     m_comment->setObjectName(QStringLiteral("FolderComment"));
@@ -55,10 +70,25 @@ TFolderEditDlg::TFolderEditDlg(QWidget* parent)
     file->addWidget(fileLabel);
     file->addWidget(m_location, 1);
     file->addWidget(m_browse);
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(m_source);
+    kinds->addWidget(m_cardDav);
+    kinds->addStretch();
+    auto* source = new QVBoxLayout(m_sourceBox);
+    source->setContentsMargins(0, 0, 0, 0);
+    source->addLayout(choices);
+    source->addLayout(file);
+    auto* dav = new QFormLayout(m_davBox);
+    dav->setContentsMargins(0, 0, 0, 0);
+    dav->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    dav->addRow(QStringLiteral("Address book:"), m_davUrl);
+    dav->addRow(QStringLiteral("User name:"), m_davUser);
+    dav->addRow(QStringLiteral("Password:"), m_davPassword);
     auto* remote = new QVBoxLayout(group);
     remote->addWidget(m_isRemote);
-    remote->addLayout(choices);
-    remote->addLayout(file);
+    remote->addLayout(kinds);
+    remote->addWidget(m_sourceBox);
+    remote->addWidget(m_davBox);
 
     auto* layout = new QVBoxLayout(Body());
     layout->setContentsMargins(0, 0, 0, 0);
@@ -70,7 +100,9 @@ TFolderEditDlg::TFolderEditDlg(QWidget* parent)
     connect(m_internet, &QRadioButton::clicked, this, &TFolderEditDlg::InternetChosen);
     connect(m_lan, &QRadioButton::clicked, this, &TFolderEditDlg::LanChosen);
     connect(m_browse, &QPushButton::clicked, this, &TFolderEditDlg::BrowseClicked);
-    ChainTabOrder({m_title, m_comment, m_isRemote, m_lan, m_internet, m_location, m_browse});
+    connect(m_source, &QRadioButton::toggled, this, &TFolderEditDlg::UpdateRemoteControls);
+    ChainTabOrder({m_title, m_comment, m_isRemote, m_source, m_cardDav, m_lan, m_internet, m_location, m_browse,
+                   m_davUrl, m_davUser, m_davPassword});
     UpdateRemoteControls();
     setMinimumWidth(420);
 }
@@ -81,9 +113,15 @@ void TFolderEditDlg::SetFolder(TFolderObject& folder)
     m_title->setText(folder.Title());
     m_comment->setText(folder.Comment());
     const QString location = folder.Value();
-    m_isRemote->setChecked(!location.isEmpty());
+    const auto binding = Binding::Of(ProfileFile::Default(), folder.Id());
+    m_isRemote->setChecked(!location.isEmpty() || binding.has_value());
+    (binding ? m_cardDav : m_source)->setChecked(true);
     (location.startsWith(kHttp) ? m_internet : m_lan)->setChecked(true);
     m_location->setText(location);
+    if (binding) {
+        m_davUrl->setText(binding->url);
+        m_davUser->setText(binding->user);
+    }
     UpdateRemoteControls();
 }
 
@@ -99,12 +137,38 @@ QString TFolderEditDlg::Comment() const
 
 QString TFolderEditDlg::Location() const
 {
-    return RemoteFolderLocation(m_isRemote->isChecked(), m_internet->isChecked(), m_location->text());
+    return RemoteFolderLocation(m_isRemote->isChecked() && !IsCardDav(), m_internet->isChecked(), m_location->text());
+}
+
+bool TFolderEditDlg::IsCardDav() const
+{
+    return m_isRemote->isChecked() && m_cardDav->isChecked() && !m_davUrl->text().trimmed().isEmpty();
+}
+
+QString TFolderEditDlg::CardDavUrl() const
+{
+    const QString text = m_davUrl->text().trimmed();
+    return text.contains(QStringLiteral("://")) ? text : QStringLiteral("https://") + text;
+}
+
+QString TFolderEditDlg::CardDavUser() const
+{
+    return m_davUser->text().trimmed();
+}
+
+QString TFolderEditDlg::CardDavPassword() const
+{
+    return m_davPassword->text();
 }
 
 void TFolderEditDlg::UpdateRemoteControls()
 {
     const bool remote = m_isRemote->isChecked();
+    m_source->setEnabled(remote);
+    m_cardDav->setEnabled(remote);
+    m_sourceBox->setVisible(!m_cardDav->isChecked());
+    m_davBox->setVisible(m_cardDav->isChecked());
+    m_davBox->setEnabled(remote);
     m_lan->setEnabled(remote);
     m_internet->setEnabled(remote);
     m_location->setEnabled(remote);

@@ -1,4 +1,5 @@
 #include "ui/shell/TMainForm.h"
+#include "ui/sync/SyncController.h"
 
 #include "model/Database.h"
 #include "model/Exceptions.h"
@@ -53,6 +54,7 @@
 #include <QListWidget>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QInputDialog>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -161,6 +163,7 @@ void TMainForm::CreatePanes()
     setCentralWidget(m_splitter);
 
     m_popup = new ItemPopupMenu(this);
+    InstallSync();
     connect(m_popup, &ItemPopupMenu::RenameTriggered, this, [this] {
         if (m_activePane == u"MainItems")
             m_items->EditCurrent();
@@ -406,6 +409,8 @@ void TMainForm::RefreshListPane(TTreeNode* node)
         }
         QApplication::restoreOverrideCursor();
     }
+    if (m_sync)
+        m_sync->SyncFolder(node); // a folder bound to an address book; it fills in as the sync ends
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_listModel->Fill(node);
     QApplication::restoreOverrideCursor();
@@ -462,13 +467,34 @@ void TMainForm::UpOneLevel()
         SelectNode(node->Parent());
 }
 
-void TMainForm::SaveDatabaseCommand()
+void TMainForm::InstallSync()
+{
+    SyncController::Hooks hooks;
+    hooks.saveDatabase = [this] { return SaveDatabaseCommand(); };
+    hooks.showStatus = [this](const QString& text) { m_panels[0]->setText(text); };
+    hooks.showError = [this](const QString& text) { ShowError(text); };
+    hooks.askPassword = [this](const QString& url, const QString& user, QString& password) {
+        bool ok = false;
+        password = QInputDialog::getText(this, QStringLiteral("Address Book Password"),
+                                         QStringLiteral("Password of %1 at %2:").arg(user, url), QLineEdit::Password,
+                                         QString(), &ok);
+        return ok;
+    };
+    m_sync = new SyncController(m_tree, ProfileFile::Default(), std::move(hooks), this);
+    m_sync->InstallMenuEntry(m_popup, m_popup->CommandsSeparator(), [this]() -> TTreeNode* {
+        return m_activePane == u"Folders" ? SelectedNode() : nullptr;
+    });
+}
+
+bool TMainForm::SaveDatabaseCommand()
 {
     try {
         SaveDatabase(m_tree);
+        return true;
     } catch (const ESaveError& e) {
         QMessageBox::critical(this, QStringLiteral("Error"), QString::fromUtf16(kSaveFailedMessage), QMessageBox::Cancel);
         ShowError(e.Message() + u"\n\n" + e.Detail());
+        return false;
     }
 }
 

@@ -23,6 +23,7 @@ class TTipBar;
 class ItemCommands;
 class ItemListPane;
 class ItemPopupMenu;
+class SyncController;
 class MainWindowHost;
 class QActionGroup;
 class QLabel;
@@ -78,7 +79,10 @@ public:
     // The program's own command line, handled at the first showing.
     void SetOwnCommandLine(const QStringList& arguments) { m_ownCommandLine = arguments; }
 
-    void SaveDatabaseCommand();
+    // False when the save failed; the user has been told why.
+    bool SaveDatabaseCommand();
+    // Folders bound to address books: the controller and its menu entry.
+    void InstallSync();
     void RevertToSavedCommand();
     // At the end of the program: the database and the settings.
     void SaveAtExit();
@@ -137,6 +141,7 @@ private:
     std::unique_ptr<TIniOut> m_settings;
     QActionGroup* m_viewGroup = nullptr;
     ItemPopupMenu* m_popup = nullptr;
+    SyncController* m_sync = nullptr;
     ItemCommands* m_commands = nullptr;
     DropCommands* m_drops = nullptr;
     FindController* m_find = nullptr;
