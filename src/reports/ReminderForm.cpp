@@ -63,7 +63,8 @@ TReminderForm::Row TReminderForm::MakeRow(const TReminderObject& reminder)
     if (const TZVBObject* holder = reminder.Holder()) {
         row.contact = holder->Title();
         const QString second = holder->Value().trimmed();
-        if (!second.isEmpty())
+        // A person's name usually repeats as its full name; once is enough.
+        if (!second.isEmpty() && second != row.contact)
             row.contact += u" (" + second + u')';
     }
     row.comment = reminder.Comment();

@@ -189,7 +189,7 @@ std::vector<TLabelDimension> LoadInstalled()
         break; // the first folder that exists holds the set
     }
     std::stable_sort(labels.begin(), labels.end(), [](const TLabelDimension& a, const TLabelDimension& b) {
-        return QString::localeAwareCompare(a.name, b.name) < 0;
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
     });
     labels.erase(std::unique(labels.begin(), labels.end(),
                              [](const TLabelDimension& a, const TLabelDimension& b) { return a.name == b.name; }),

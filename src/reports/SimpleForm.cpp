@@ -22,7 +22,7 @@ TSimpleForm::TSimpleForm(const TTreeNode& start, const ItemFilter& passes, const
         const TZVBObject& item = *m_records[m_next++];
         TReportBand& detail = m_report.Band(BandKind::Detail);
         detail.Control(QStringLiteral("Title")).SetText(item.Title());
-        detail.Control(QStringLiteral("Target")).SetText(item.Value());
+        detail.Control(QStringLiteral("Target")).SetText(item.Value().trimmed());
         detail.Control(QStringLiteral("Comment")).SetText(item.Comment());
         return true;
     };
