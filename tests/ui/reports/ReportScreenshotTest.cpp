@@ -10,7 +10,9 @@
 #include "model/ItemTree.h"
 #include "model/TreeNode.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +47,15 @@ TEST(ReportScreenshots, EverySheet)
         QTest::qWait(200);
         form.grab().save(out + u"/report-"_s + ReportKinds::ShortName(static_cast<ReportKind>(i)) + u".png"_s);
     }
+    // The preview of the labels, painted through the printer.
+    form.SelectReport(ReportKind::Labels);
+    QTimer::singleShot(800, [&out] {
+        if (QWidget* preview = QApplication::activeModalWidget()) {
+            preview->grab().save(out + u"/report-preview.png"_s);
+            preview->close();
+        }
+    });
+    form.Preview();
     TNewLabelForm label;
     label.show();
     QTest::qWait(200);
