@@ -12,7 +12,8 @@ const std::vector<CliCommand>& AllCommands()
                            DelimitedCommands,
                            ExportCommands,
                            FindCommands,
-                           SyncCommands})
+                           SyncCommands,
+                           ReportCliCommands})
             for (CliCommand& c : group())
                 all.push_back(std::move(c));
         return all;

@@ -27,6 +27,9 @@ std::vector<CliCommand> FindCommands();
 std::vector<CliCommand> ImportCommands();
 std::vector<CliCommand> ExportCommands();
 std::vector<CliCommand> SyncCommands();
+std::vector<CliCommand> ReportCliCommands();
+// Whether the command paints (and so needs a GUI application on the offscreen platform).
+bool CommandPaints(const QStringList& args);
 
 // Runs zendrivo-cli with its arguments (without the program name).
 int RunCli(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -27,6 +27,7 @@
 #include "ui/help/THelpBrowser.h"
 #include "ui/shell/TIniOut.h"
 #include "ui/options/TOptionPages.h"
+#include "ui/reports/ReportCommands.h"
 #include "ui/shell/TTipBar.h"
 #include "ui/options/TToolItems.h"
 #include "ui/options/TToolsDlg.h"
@@ -235,6 +236,7 @@ void TMainForm::CreateMenus()
     exit->setObjectName(QStringLiteral("Exit"));
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     exit->setStatusTip(QStringLiteral("Save the database and end Zendrivo"));
+    ReportCommands::Install(*this, file, m_speedBar);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
