@@ -44,11 +44,22 @@ void TZivoApp::MoveToItem(TZVBObject* item)
     MoveTo(node ? node : m_node, item, node);
 }
 
-TZVBObject& TZivoApp::ItemToChange() const
+TZVBObject& TZivoApp::CurrentOrThrow() const
 {
     if (!m_item)
         throw EAutomationError(AutomationNames::ErrorNoItem(), QStringLiteral("The cursor is on no item"));
     return *m_item;
+}
+
+TZVBObject& TZivoApp::ItemToChange() const
+{
+    TZVBObject& item = CurrentOrThrow();
+    // What a remote folder holds is read-only, in the window as here: the
+    // next refresh would undo the change, and it is never saved.
+    if (item.InRemote())
+        throw EAutomationError(AutomationNames::ErrorReadOnlyFolder(),
+                               QStringLiteral("Cannot change records within a remote (read-only) folder"));
+    return item;
 }
 
 void TZivoApp::Changed(TZVBObject& item) const
@@ -77,12 +88,12 @@ void TZivoApp::Insert(int classCode, const QString& title, const QString& value,
 
 void TZivoApp::CopyClipboard()
 {
-    m_host.SetClipboardText(ItemToChange().ClipboardText());
+    m_host.SetClipboardText(CurrentOrThrow().ClipboardText());
 }
 
 void TZivoApp::DoDefaultAction()
 {
-    ItemToChange().DefaultAction();
+    CurrentOrThrow().DefaultAction();
 }
 
 int TZivoApp::zivoID() const

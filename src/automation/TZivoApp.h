@@ -63,6 +63,8 @@ private:
     // The row's item becomes current, and its node when it has one.
     void MoveToItem(TZVBObject* item);
     bool MoveToSelection(int index, bool listFirst);
+    TZVBObject& CurrentOrThrow() const;
+    // The current item when it may be changed.
     TZVBObject& ItemToChange() const;
     void Changed(TZVBObject& item) const;
 

@@ -242,6 +242,25 @@ TEST_F(CursorTest, InsertBelowARemoteFolderFailsWithTheFixedMessage)
         EXPECT_EQ(e.Message(), QStringLiteral("Cannot create new records within a remote (read-only) folder"));
     }
     EXPECT_TRUE(remote->Item()->Contents().empty());
+
+    // Its own records cannot be changed either; the folder itself can be renamed.
+    TTreeNode* inside = nullptr;
+    {
+        RemoteLoadScope refreshing;
+        inside = AddContainer(remote, ClassCode::Person, QStringLiteral("Copied"));
+    }
+    ASSERT_TRUE(app.Items(inside->AbsoluteIndex()));
+    try {
+        app.SetzivoTitle(QStringLiteral("Changed"));
+        FAIL() << "changed a record of a remote folder";
+    } catch (const EAutomationError& e) {
+        EXPECT_EQ(e.ErrorName(), AutomationNames::ErrorReadOnlyFolder());
+    }
+    EXPECT_THROW(app.SetzivoField(QStringLiteral("Last Name"), QStringLiteral("x")), EAutomationError);
+    EXPECT_EQ(inside->Item()->Title(), QStringLiteral("Copied"));
+    ASSERT_TRUE(app.Items(remote->AbsoluteIndex()));
+    app.SetzivoTitle(QStringLiteral("Shared (copy)"));
+    EXPECT_EQ(remote->Item()->Title(), QStringLiteral("Shared (copy)"));
 }
 
 TEST_F(CursorTest, TheCursorLetsGoOfWhatIsDeletedUnderIt)
