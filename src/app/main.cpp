@@ -1,6 +1,7 @@
 #include "model/Exceptions.h"
 #include "platform/DataPaths.h"
 #include "ui/common/AppInfo.h"
+#include "ui/shell/MainFormAutomation.h"
 #include "ui/shell/SignalWatcher.h"
 #include "ui/shell/StartupOptions.h"
 #include "ui/shell/TLogicForm.h"
@@ -22,6 +23,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(AppInfo::Version());
     // The window hides to the tray; only Exit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    const AutomationStart automationStart = AutomationSwitches::Parse(arguments);
+    if (const auto registered = MainFormAutomation::Register(automationStart))
+        return *registered;
 
     QString error;
     if (!DataPaths::EnterDataDirectory(&error)) {
@@ -39,6 +43,8 @@ int main(int argc, char** argv)
     TMainForm form;
     tray.SetMainForm(&form);
     form.SetOwnCommandLine(arguments);
+    MainFormAutomation automation(form, automationStart);
+    QObject::connect(&automation, &MainFormAutomation::QuitRequested, &app, &QApplication::quit);
     QObject::connect(&justOne, &TPBJustOne::ArgumentsReceived, &form, &TMainForm::HandleCommandLine);
     QObject::connect(&tray, &TLogicForm::ExitRequested, &app, &QApplication::quit);
     QObject::connect(&signals, &SignalWatcher::TerminationRequested, &app, &QApplication::quit);
