@@ -39,7 +39,8 @@ DirectoryList::DirectoryList(QWidget* parent)
         else
             m_path->setText(QDir::toNativeSeparators(m_directory));
     });
-    SetDirectory(QDir::currentPath());
+    // The program runs in its data directory; the user's files live at home.
+    SetDirectory(QDir::homePath());
 }
 
 void DirectoryList::SetDirectory(const QString& directory)

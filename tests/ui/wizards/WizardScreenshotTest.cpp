@@ -5,6 +5,7 @@
 #include "model/ItemTree.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
+#include "exchange/WebGraphics.h"
 #include "ui/wizards/FieldChoice.h"
 #include "ui/wizards/HtmlPublishPages.h"
 #include "ui/wizards/TExportWizard.h"
@@ -12,6 +13,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -34,6 +36,8 @@ TEST(Screenshots, WizardPages)
     const QString out = qEnvironmentVariable("ZENDRIVO_SCREENSHOTS");
     if (out.isEmpty())
         GTEST_SKIP() << "set ZENDRIVO_SCREENSHOTS to a directory to take pictures";
+    // The pictures lie beside the desktop program.
+    WebGraphics::SetFolder(QFileInfo(QStringLiteral(ZENDRIVO_APP_PATH)).absolutePath() + u"/Web Graphics");
     TItemTree tree;
     TTreeNode* root = tree.CreateRoot();
     TTreeNode* folder = CreateItem(ClassCode::Folder, QStringLiteral("Friends & Family"), {}, 0, {}, root, {}).node;
@@ -67,4 +71,5 @@ TEST(Screenshots, WizardPages)
         importer.SetImportType(static_cast<TImportWizard::Format>(format));
         Shoot(importer, out, u"import-" + QString::number(format));
     }
+    WebGraphics::SetFolder(QString());
 }
