@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/HtmlCommands.h"
 #include "cli/RecordTypeArguments.h"
 #include "cli/VCardCommands.h"
 #include "exchange/DelimitedExport.h"
@@ -49,6 +50,8 @@ int ExportCsv(const CliArguments& options, const QString& path, QTextStream& out
 
 int Export(const QStringList& args, QTextStream& out)
 {
+    if (!args.isEmpty() && args.first().compare(u"html", Qt::CaseInsensitive) == 0)
+        return ExportHtml(args.mid(1), out);
     const CliArguments options(args, {kNode, kType, kFields, kVersion}, {kNoHeader});
     if (options.Positional().size() != 2)
         throw CliError(QStringLiteral("export needs a FORMAT and a FILE"));
@@ -72,7 +75,7 @@ int Export(const QStringList& args, QTextStream& out)
         }
         return ExportVCard(options, out);
     }
-    throw CliError(QStringLiteral("Unknown format %1 (zvd, csv or vcf)").arg(options.Positional()[0]));
+    throw CliError(QStringLiteral("Unknown format %1 (zvd, csv, vcf or html)").arg(options.Positional()[0]));
 }
 
 } // namespace
@@ -81,9 +84,12 @@ std::vector<CliCommand> ExportCommands()
 {
     return {
         {QStringLiteral("export"),
-         QStringLiteral("export zvd|csv|vcf FILE [--node PATH] [--type TYPE --fields \"F1,...\"] [--no-header] [--version 3.0]"),
+         QStringLiteral("export zvd|csv|vcf FILE [--node PATH] [--type TYPE --fields \"F1,...\"] [--no-header] [--version 3.0]\n"
+                        "  export html DIR [--node PATH] [--main FILE] [--title TEXT] [--no-frames] [--levels N]"
+                        " [--background NAME|FILE] [--text-color NAME] [--link-color NAME] [--no-zvd] [--no-vcard]"),
          QStringLiteral("write the subtree at PATH (default My Contacts) as an exchange file or delimited text"
-                        " (vcf: the card of the person or organization at PATH; with --version 3.0 standard cards of every one at or below PATH)"),
+                        " (vcf: the card of the person or organization at PATH, or with --version 3.0 standard cards"
+                        " of every one at or below PATH; html: web pages in DIR)"),
          Export},
     };
 }

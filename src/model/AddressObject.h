@@ -25,6 +25,7 @@ public:
     bool ImportFields(const QStringList& fieldNames, QStringList& row) override;
     QString ExportField(const QString& fieldName) const override;
     QString VCardLine() const override;
+    void WriteHtmlEntry(THtmlOut& out, bool withVCardLink) const override;
     QString ClipboardText() const override;
 
 private:

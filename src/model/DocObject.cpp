@@ -52,7 +52,7 @@ void TDocObject::Launch()
         host->ShellOpen(Value(), QString(), QString());
 }
 
-void TDocObject::WriteHtmlEntry(QStringList& /*out*/, bool /*withVCardLink*/) const
+void TDocObject::WriteHtmlEntry(THtmlOut& /*out*/, bool /*withVCardLink*/) const
 {
     // Documents stay private: published pages never list them.
 }

@@ -20,7 +20,7 @@ public:
     bool EditNew(TTreeNode* node) override;
     void DefaultAction() override;
     void Launch() override;
-    void WriteHtmlEntry(QStringList& out, bool withVCardLink) const override;
+    void WriteHtmlEntry(THtmlOut& out, bool withVCardLink) const override;
 
 private:
     int m_imageIndex = ImageIndex::GenericFile;

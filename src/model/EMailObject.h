@@ -17,4 +17,5 @@ public:
     void DefaultAction() override;
     void SendMail(const QString& attachmentPath) override;
     QString VCardLine() const override;
+    void WriteHtmlEntry(THtmlOut& out, bool withVCardLink) const override;
 };

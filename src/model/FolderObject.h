@@ -16,6 +16,8 @@ public:
     void ReadDetails(const QString& line) override;
     QString WriteRecord(int level) const override;
     void Refresh() override;
+    void WriteHtmlEntry(THtmlOut& out, bool withVCardLink) const override;
+    void WriteHtmlIndexLink(THtmlOut& out, const QString& page) const override;
 
 private:
     // Removes every item below the folder: child nodes and Contents.

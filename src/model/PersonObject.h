@@ -33,6 +33,8 @@ public:
     void Dial() override;
     void Browse() override;
     void WriteVCard(const QString& path) const override;
+    void WriteHtmlEntry(THtmlOut& out, bool withVCardLink) const override;
+    void WriteHtmlIndexLink(THtmlOut& out, const QString& page) const override;
     // The card WriteVCard writes.
     void BuildCard(TCard& card) const;
 

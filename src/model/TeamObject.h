@@ -10,4 +10,6 @@ public:
 
     void ReadDetails(const QString& line) override;
     QString WriteRecord(int level) const override;
+    void WriteHtmlEntry(THtmlOut& out, bool withVCardLink) const override;
+    void WriteHtmlIndexLink(THtmlOut& out, const QString& page) const override;
 };

@@ -17,4 +17,7 @@ public:
     void DefaultAction() override;
     void Browse() override;
     QString VCardLine() const override;
+    void WriteHtmlEntry(THtmlOut& out, bool withVCardLink) const override;
+    void WriteHtmlIndexLink(THtmlOut& out, const QString& page) const override;
+    bool ListedInHtmlIndex() const override;
 };

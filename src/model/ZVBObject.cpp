@@ -239,21 +239,6 @@ void TZVBObject::AdvanceDate() {}
 void TZVBObject::Launch() {}
 void TZVBObject::Refresh() {}
 
-void TZVBObject::WriteHtmlEntry(QStringList& out, bool /*withVCardLink*/) const
-{
-    QString line = u"<em><strong>" + m_title + u"</em></strong> " + m_value;
-    if (!m_comment.isEmpty())
-        line += u" - " + m_comment;
-    out.append(line + u"<br>");
-}
-
-void TZVBObject::WriteHtmlIndexLink(QStringList& /*out*/, const QString& /*page*/) const {}
-
-bool TZVBObject::ListedInHtmlIndex() const
-{
-    return true;
-}
-
 void TZVBObject::WriteVCard(const QString& /*path*/) const {}
 
 QString TZVBObject::VCardLine() const

@@ -13,6 +13,7 @@
 #include <vector>
 
 class ItemRef;
+class THtmlOut;
 class TCard;
 class TTreeNode;
 class TItemTree;
@@ -90,8 +91,8 @@ public:
     virtual void Browse();                                                         // 15
     virtual void AdvanceDate();                                                    // 16
     virtual void Launch();                                                         // 17
-    virtual void WriteHtmlEntry(QStringList& out, bool withVCardLink) const;       // 18
-    virtual void WriteHtmlIndexLink(QStringList& out, const QString& page) const;  // 19
+    virtual void WriteHtmlEntry(THtmlOut& out, bool withVCardLink) const;         // 18
+    virtual void WriteHtmlIndexLink(THtmlOut& out, const QString& page) const;    // 19
     virtual bool ListedInHtmlIndex() const;                                        // 20
     virtual void WriteVCard(const QString& path) const;                            // 21
     virtual QString VCardLine() const;                                             // 22

@@ -32,6 +32,7 @@
 #include "ui/options/TToolItems.h"
 #include "ui/options/TToolsDlg.h"
 #include "ui/options/ToolsMenu.h"
+#include "ui/wizards/WizardCommands.h"
 #include "ui/dialogs/TVCImportDlg.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/VCardImport.h"
@@ -231,6 +232,7 @@ void TMainForm::CreateMenus()
     QAction* revert = file->addAction(QStringLiteral("R&evert to Saved"), this, &TMainForm::RevertToSavedCommand);
     revert->setObjectName(QStringLiteral("RevertToSaved"));
     revert->setStatusTip(QStringLiteral("Discard the changes made since the database was last saved"));
+    WizardCommands::Install(*file, save, *this);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &TMainForm::ExitRequested);
     exit->setObjectName(QStringLiteral("Exit"));
