@@ -252,13 +252,11 @@ TJournalRecovery JournalToRestore(const TLoadResult& load, const QString& direct
         recovery.reason = QStringLiteral("%1 is missing").arg(databasePath);
     } else if (load.Failed()) {
         recovery.reason = load.message;
-    } else if (database.size() != trailer.bodySize) {
-        // Both were written by the same save unless a crash came between
-        // them, or the database was cut short afterwards.
-        if (trailer.modified > database.lastModified())
-            recovery.reason = QStringLiteral("%1 is older than the last save").arg(databasePath);
-        else if (database.size() < trailer.bodySize && !EndsWithLineEnd(databasePath))
-            recovery.reason = QStringLiteral("%1 is cut short").arg(databasePath);
+    } else if (database.size() < trailer.bodySize && !EndsWithLineEnd(databasePath)) {
+        // Every save ends the database with a line end: this one was cut
+        // short after it was written. A whole database that merely differs
+        // (an older copy put back by hand) is the user's choice and stays.
+        recovery.reason = QStringLiteral("%1 is cut short").arg(databasePath);
     }
     recovery.available = !recovery.reason.isEmpty();
     return recovery;

@@ -59,9 +59,9 @@ void SaveDatabase(const TItemTree& tree, const QString& directory = QString());
 // remote folders without what they hold.
 QString DatabaseText(const TItemTree& tree);
 
-// A complete journal that is newer or better than "zivo.dat": after a crash
-// between the two steps of a save, or with "zivo.dat" missing, unreadable or
-// cut short. The command line uses it at once; the desktop offers it.
+// A complete journal that holds a better copy than "zivo.dat": with
+// "zivo.dat" missing, unreadable or cut short. The command line uses it at
+// once; the desktop offers it.
 struct TJournalRecovery
 {
     bool available = false;

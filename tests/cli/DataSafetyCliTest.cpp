@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -75,13 +77,17 @@ TEST(CliDataSafety, ImportsWarnAboutWhatTheyLeftOutAndStillSucceed)
 
 TEST(CliDataSafety, ExportsNeverReplaceADeviceOrPipe)
 {
+    // A pipe stands in for a device: a faulty writer would replace it.
     CliRunner cli;
+    const QString fifo = cli.files.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString link = cli.files.filePath(QStringLiteral("x.zvd"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), link));
+    ASSERT_TRUE(QFile::link(fifo, link));
     const auto run = cli.Run({QStringLiteral("export"), QStringLiteral("zvd"), link});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_TRUE(run.err.contains(QStringLiteral("not a regular file"))) << run.err.toStdString();
     EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 // Ids were seeded from the time of day, so runs a few seconds apart gave

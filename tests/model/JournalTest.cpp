@@ -107,20 +107,26 @@ TEST_F(JournalTest, AGoodDatabaseIsPreferredToItsOwnJournal)
     EXPECT_TRUE(RestoreJournal(empty, dir.path()).Failed());
 }
 
-TEST_F(JournalTest, AJournalNewerThanTheDatabaseIsOffered)
+TEST_F(JournalTest, ADatabaseCutShortIsRestoredButAnOlderWholeOneStays)
 {
-    // A crash between writing the journal and replacing the database.
     SaveWith(QStringLiteral("Old"));
     const QByteArray old = ReadAll(Path("zivo.dat"));
     SaveWith(QStringLiteral("Newer one"));
-    WriteAll(Path("zivo.dat"), old);
-    Age(Path("zivo.dat"), 60);
-    TItemTree tree;
-    const TLoadResult load = LoadDatabase(tree.CreateRoot(), dir.path());
-    ASSERT_EQ(load.status, TLoadResult::Status::Loaded);
+    const QByteArray saved = ReadAll(Path("zivo.dat"));
+    WriteAll(Path("zivo.dat"), saved.chopped(4));
+    TItemTree cut;
+    TLoadResult load = LoadDatabase(cut.CreateRoot(), dir.path());
     const TJournalRecovery recovery = JournalToRestore(load, dir.path());
     ASSERT_TRUE(recovery.available);
-    EXPECT_TRUE(recovery.reason.contains(u"older")) << recovery.reason.toStdString();
+    EXPECT_TRUE(recovery.reason.contains(u"cut short")) << recovery.reason.toStdString();
+
+    // An older database put back by hand is the user's choice.
+    WriteAll(Path("zivo.dat"), old);
+    Age(Path("zivo.dat"), 60);
+    TItemTree older;
+    load = LoadDatabase(older.CreateRoot(), dir.path());
+    ASSERT_EQ(load.status, TLoadResult::Status::Loaded);
+    EXPECT_FALSE(JournalToRestore(load, dir.path()).available);
 }
 
 TEST_F(JournalTest, ASaveNeverOverwritesTheOnlyCompleteCopy)

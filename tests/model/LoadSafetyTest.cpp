@@ -168,7 +168,7 @@ TEST(RegularFile, OnlyRegularFilesAreReadAndWrittenOver)
 
     const QString device = dir.filePath(QStringLiteral("device.zvd"));
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), device));
-    EXPECT_THROW(RegularFile::CheckWriteTarget(device), EZendrivoError);
+    EXPECT_THROW(RegularFile::CheckWriteTarget(device), EZendrivoError); // only looked at, never written
     EXPECT_NO_THROW(RegularFile::CheckWriteTarget(link));
     EXPECT_NO_THROW(RegularFile::CheckWriteTarget(dir.filePath(QStringLiteral("new.zvd"))));
     EXPECT_EQ(RegularFile::ResolvedWriteTarget(link), QFileInfo(file).canonicalFilePath());
