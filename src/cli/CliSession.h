@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -27,6 +28,9 @@ class CliSession
 {
 public:
     // Enters the data directory and loads "zivo.dat" below "My Contacts".
+    // A complete journal newer than a missing or damaged database is used
+    // instead, with a line on stderr; a database that cannot be read throws
+    // CliError, so no command goes on with an empty tree.
     CliSession();
     ~CliSession();
     CliSession(const CliSession&) = delete;
@@ -43,6 +47,12 @@ public:
     // item by item would cost it a fifth of its time, and the system takes
     // the memory back at once. Called by the tool's main() only.
     static void KeepTreesUntilExit();
+
+    // A line about something the run did besides its result (data an import
+    // left out, the journal used in place of the database): on stderr as
+    // "zendrivo-cli: warning: ...", or to the sink when one is set.
+    static void Warn(const QString& line);
+    static void SetWarningSink(std::function<void(const QString&)> sink);
 
 private:
     std::unique_ptr<TItemTree> m_tree;
