@@ -9,6 +9,7 @@
 #include "platform/DataPaths.h"
 
 #include <QFile>
+#include <QTextStream>
 
 #include <sys/stat.h>
 
@@ -43,6 +44,28 @@ std::vector<std::unique_ptr<TItemTree>>& KeptTrees()
 
 void CliSession::KeepTreesUntilExit() { keepTrees = true; }
 
+namespace {
+std::function<void(const QString&)>& WarningSink()
+{
+    static std::function<void(const QString&)> sink;
+    return sink;
+}
+} // namespace
+
+void CliSession::SetWarningSink(std::function<void(const QString&)> sink)
+{
+    WarningSink() = std::move(sink);
+}
+
+void CliSession::Warn(const QString& line)
+{
+    if (WarningSink()) {
+        WarningSink()(line);
+        return;
+    }
+    QTextStream(stderr) << "zendrivo-cli: warning: " << line << '\n';
+}
+
 CliSession::CliSession()
 {
     QString error;
@@ -55,7 +78,22 @@ CliSession::CliSession()
     m_owned = std::make_unique<TItemTree>();
     m_tree = m_owned.get();
     m_loaded = StampOf(QString::fromUtf16(kDatabaseFile));
-    LoadDatabase(m_tree->CreateRoot());
+    const TLoadResult load = LoadDatabase(m_tree->CreateRoot());
+    const TJournalRecovery recovery = JournalToRestore(load);
+    if (recovery.available) {
+        const TLoadResult restored = RestoreJournal(*m_tree);
+        if (!restored.Failed()) {
+            Warn(QStringLiteral("%1; using the journal %2 written %3 instead")
+                     .arg(recovery.reason, QString::fromUtf16(kJournalFile),
+                          recovery.written.toString(Qt::ISODate)));
+            return;
+        }
+        if (m_tree->LoadFailed())
+            throw CliError(restored.message);
+    }
+    // Never go on with an empty tree that a save would write over the file.
+    if (load.Failed())
+        throw CliError(load.message);
 }
 
 CliSession::~CliSession()

@@ -30,7 +30,10 @@ class CliSession
 {
 public:
     // Enters the data directory and loads "zivo.dat" below "My Contacts"
-    // (or takes the desktop's tree, see HostScope).
+    // (or takes the desktop's tree, see HostScope). A complete journal
+    // newer than a missing or damaged database is used instead, with a line
+    // on stderr; a database that cannot be read throws CliError, so no
+    // command goes on with an empty tree.
     CliSession();
     ~CliSession();
     CliSession(const CliSession&) = delete;
@@ -74,6 +77,12 @@ public:
         qint64 modifiedNs = 0;
         bool operator==(const FileStamp&) const = default;
     };
+
+    // A line about something the run did besides its result (data an import
+    // left out, the journal used in place of the database): on stderr as
+    // "zendrivo-cli: warning: ...", or to the sink when one is set.
+    static void Warn(const QString& line);
+    static void SetWarningSink(std::function<void(const QString&)> sink);
 
 private:
     void SaveUnlocked();

@@ -63,6 +63,8 @@ int Import(const QStringList& args, QTextStream& out)
     QStringList files;
     for (const QString& file : options.Positional()) {
         files.append(QFileInfo(file).absoluteFilePath());
+        if (QFileInfo(file).exists() && !QFileInfo(file).isFile())
+            throw CliError(QStringLiteral("Not a regular file: %1").arg(file));
         if (!QFileInfo(file).isFile())
             throw CliError(QStringLiteral("No such file: %1").arg(file));
         if (!ExchangeFile::IsExchangeFile(file) && !file.endsWith(u".vcf", Qt::CaseInsensitive))
@@ -74,8 +76,14 @@ int Import(const QStringList& args, QTextStream& out)
     int count = 0;
     for (const QString& file : files) {
         // Exchange files always go below the root, whatever --into names.
-        count += file.endsWith(u".vcf", Qt::CaseInsensitive) ? ImportVCardFile(target, file, orgCards)
-                                                             : ExchangeFile::ImportExchangeFile(session.Tree(), file);
+        if (file.endsWith(u".vcf", Qt::CaseInsensitive)) {
+            count += ImportVCardFile(target, file, orgCards);
+            continue;
+        }
+        QStringList warnings;
+        count += ExchangeFile::ImportExchangeFile(session.Tree(), file, &warnings);
+        for (const QString& warning : warnings)
+            CliSession::Warn(QStringLiteral("%1: %2").arg(file, warning));
     }
     session.Save();
     out << "Imported " << count << " item(s)\n";

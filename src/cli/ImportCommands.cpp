@@ -25,6 +25,8 @@ QString AbsoluteArgument(const CliArguments& options, const QString& command, co
 void Report(const ImportResult& result, QTextStream& out)
 {
     out << "Imported " << result.count << " item(s) into " << TItemTree::PathOf(result.folder) << '\n';
+    for (const QString& warning : result.warnings)
+        CliSession::Warn(warning);
 }
 
 int ImportFavoritesCommand(const QStringList& args, QTextStream& out)
@@ -53,6 +55,8 @@ int RunFileImport(const QStringList& args, QTextStream& out, const QString& comm
     QString file = AbsoluteArgument(options, command, QStringLiteral("FILE"));
     if (QFileInfo(file).isDir())
         file = QFileInfo(file + u'/' + defaultName).absoluteFilePath();
+    if (QFileInfo(file).exists() && !QFileInfo(file).isFile())
+        throw CliError(QStringLiteral("Not a regular file: %1").arg(file));
     if (!QFileInfo(file).isFile())
         throw CliError(QStringLiteral("No such file: %1").arg(file));
     CliSession session;

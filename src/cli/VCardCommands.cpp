@@ -20,8 +20,12 @@ bool OrgCardsAsOrganizations(const CliArguments& options)
 
 int ImportVCardFile(TTreeNode* target, const QString& absolutePath, bool orgCardsAsOrganizations)
 {
-    return VCardImport::ImportFile(absolutePath, target,
-                                   [orgCardsAsOrganizations](const TCard&) { return orgCardsAsOrganizations; });
+    QStringList warnings;
+    const int count = VCardImport::ImportFile(
+        absolutePath, target, [orgCardsAsOrganizations](const TCard&) { return orgCardsAsOrganizations; }, &warnings);
+    for (const QString& warning : warnings)
+        CliSession::Warn(QStringLiteral("%1: %2").arg(absolutePath, warning));
+    return count;
 }
 
 int ExportVCard(const CliArguments& options, QTextStream& out)

@@ -69,18 +69,21 @@ void ExportSubtree(const TTreeNode& start, const QString& path, const ItemFilter
     FileAccess::WriteTextFile(path, ExchangeText(start, passesFilter));
 }
 
-int ImportExchangeFile(TItemTree& tree, const QString& path)
+int ImportExchangeFile(TItemTree& tree, const QString& path, QStringList* warnings)
 {
     TTreeNode* root = tree.Root();
     if (!root || (!IsExchangeFile(path) && path != QString::fromUtf16(kClipboardFile)))
         return -1;
     const QByteArray bytes = FileAccess::ReadImportFile(path);
     int count = 0;
+    RecordIO::ReadStats stats;
     {
         TItemTree::SortBatch batch(tree);
-        count = RecordIO::ReadRecords(bytes, 0, root);
+        count = RecordIO::ReadRecords(bytes, 0, root, &stats);
         tree.SortChildren(root);
     }
+    if (warnings && stats.damaged > 0)
+        warnings->append(QStringLiteral("%1 damaged record(s) were left out").arg(stats.damaged));
     return count;
 }
 

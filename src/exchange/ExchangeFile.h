@@ -3,6 +3,7 @@
 #include "exchange/SubtreeWalk.h"
 
 #include <QString>
+#include <QStringList>
 
 class TItemTree;
 class TTreeNode;
@@ -36,7 +37,9 @@ void ExportSubtree(const TTreeNode& start, const QString& path, const ItemFilter
 // and sorts the root's children afterwards. Every record becomes a new
 // item. Paths that are neither ".zvd" files nor "clipdata.dat" change
 // nothing and give -1; an unreadable file throws EReadError before anything
-// is added. Returns the number of items read.
-int ImportExchangeFile(TItemTree& tree, const QString& path);
+// is added, and so does a file nesting folders deeper than the tree may.
+// Damaged records are left out and counted in warnings. Returns the number
+// of items read.
+int ImportExchangeFile(TItemTree& tree, const QString& path, QStringList* warnings = nullptr);
 
 } // namespace ExchangeFile

@@ -47,8 +47,10 @@ public:
         TIShortCut shortcut;
         shortcut.SetFileName(fileName);
         shortcut.Load();
-        if (shortcut.Url().isEmpty())
+        if (shortcut.Url().isEmpty()) {
+            ++m_withoutUrl;
             return;
+        }
         const QString itemName = QFileInfo(fileName).fileName().chopped(4);
         const QString folderName = GetFolderName(fileName);
         if (folderName != m_target->Item()->Title()) {
@@ -65,6 +67,7 @@ public:
     }
 
     int Count() const { return m_count; }
+    int WithoutUrl() const { return m_withoutUrl; }
 
 private:
     TItemTree& m_tree;
@@ -72,6 +75,7 @@ private:
     TTreeNode* m_target;
     int m_offered = 0;
     int m_count = 0;
+    int m_withoutUrl = 0;
 };
 } // namespace
 
@@ -102,5 +106,12 @@ ImportResult ImportFavorites(TTreeNode* selected, const QString& directory)
     iterator.OnAddFile = [&walk](TFileIterator&, const QString& fileName, const TFileInfo&) { walk.AddFile(fileName); };
     iterator.Run();
     result.count = walk.Count();
+    const QStringList& skipped = iterator.SkippedFolders();
+    if (!skipped.isEmpty())
+        result.warnings.append(QStringLiteral("%1 folder(s) could not be read and were left out: %2")
+                                   .arg(skipped.size())
+                                   .arg(skipped.join(QStringLiteral(", "))));
+    if (walk.WithoutUrl() > 0)
+        result.warnings.append(QStringLiteral("%1 shortcut(s) without an address were left out").arg(walk.WithoutUrl()));
     return result;
 }

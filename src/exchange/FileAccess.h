@@ -10,6 +10,9 @@ namespace FileAccess {
 // Larger files are refused rather than read into memory.
 inline constexpr qint64 kMaxImportBytes = qint64(256) << 20;
 
+// Only regular files are read (see RegularFile), and export targets that
+// exist must be regular files too.
+
 // Reads the whole file; throws EReadError naming the file and the reason
 // when it cannot be opened or read, or is larger than kMaxImportBytes.
 QByteArray ReadImportFile(const QString& path);

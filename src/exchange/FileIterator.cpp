@@ -37,6 +37,7 @@ void TFileIterator::Run()
     if (!OnAddFile && !OnAddFileQuery)
         return;
     m_state = State::Running;
+    m_skipped.clear();
     // Idle again and OnTerminate raised however the walk ends.
     const auto finish = [this] {
         m_state = State::Idle;
@@ -59,6 +60,12 @@ void TFileIterator::Walk(QString folder, int depth)
     if (folder.size() > 1 && folder.endsWith(u'/'))
         folder.chop(1);
     const QDir dir(folder);
+    // An empty listing would hide the folder's files without a word.
+    const QFileInfo self(folder);
+    if (!self.isReadable() || !self.isExecutable()) {
+        m_skipped.append(folder);
+        return;
+    }
     const QFileInfoList entries =
         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& entry : entries) {
@@ -66,8 +73,12 @@ void TFileIterator::Walk(QString folder, int depth)
             return;
         if (entry.isDir()) {
             if (m_options.testFlag(TFileIteratorOption::fiRecurseFolders) && !entry.fileName().startsWith(u'.')
-                && !entry.isSymLink() && depth < ImportLimits::kMaxFolderDepth)
-                Walk(entry.filePath(), depth + 1);
+                && !entry.isSymLink()) {
+                if (depth < ImportLimits::kMaxFolderDepth)
+                    Walk(entry.filePath(), depth + 1);
+                else
+                    m_skipped.append(entry.filePath());
+            }
             continue;
         }
         TFileInfo info;

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFlags>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -65,6 +66,14 @@ public:
 private:
     enum class State { Idle, Running, Stopping };
     void Walk(QString folder, int depth);
+
+public:
+    // The folders the last Run could not look into: unreadable ones and
+    // those beyond the depth limit.
+    const QStringList& SkippedFolders() const { return m_skipped; }
+
+private:
+    QStringList m_skipped;
     void CheckIdle() const;
 
     TFileIteratorOptions m_options{TFileIteratorOption::fiPath, TFileIteratorOption::fiDetails,

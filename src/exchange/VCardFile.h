@@ -1,6 +1,9 @@
 #pragma once
 
+#include "exchange/VCardParser.h"
 #include "model/Card.h"
+
+#include <QStringList>
 
 #include <QString>
 
@@ -21,6 +24,8 @@ public:
     void Read();
     // Appends the cards held in the bytes.
     void ReadBytes(QByteArrayView bytes);
+    // What the reads left out, one line per kind (see VCardParser::Describe).
+    QStringList Warnings() const;
     // Writes all cards to Filename; throws EZendrivoError when that fails.
     void Write() const;
 
@@ -32,4 +37,5 @@ public:
 
 private:
     std::vector<TCard> m_cards;
+    VCardParser::Dropped m_dropped;
 };

@@ -40,7 +40,8 @@ int ImportCards(TVCardFile& file, TTreeNode* target, const OrganizationQuestion&
     return count;
 }
 
-int ImportFile(const QString& path, TTreeNode* target, const OrganizationQuestion& asOrganization)
+int ImportFile(const QString& path, TTreeNode* target, const OrganizationQuestion& asOrganization,
+               QStringList* warnings)
 {
     TVCardFile file;
     file.Filename = path;
@@ -50,6 +51,8 @@ int ImportFile(const QString& path, TTreeNode* target, const OrganizationQuestio
     } catch (const EReadError& e) {
         failure = e;
     }
+    if (warnings)
+        warnings->append(file.Warnings());
     const int count = ImportCards(file, target, asOrganization);
     if (failure)
         throw *failure;

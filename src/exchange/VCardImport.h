@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -26,7 +27,9 @@ int ImportCards(TVCardFile& file, TTreeNode* target, const OrganizationQuestion&
 
 // Reads the file and imports its cards. When the file cannot be read whole,
 // the cards read before the failure are imported and then EReadError is
-// thrown. Below a remote folder ERemoteParent is thrown.
-int ImportFile(const QString& path, TTreeNode* target, const OrganizationQuestion& asOrganization);
+// thrown. Below a remote folder ERemoteParent is thrown. What the file held
+// but the import left out is added to warnings, one line per kind.
+int ImportFile(const QString& path, TTreeNode* target, const OrganizationQuestion& asOrganization,
+               QStringList* warnings = nullptr);
 
 } // namespace VCardImport

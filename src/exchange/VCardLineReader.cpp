@@ -117,6 +117,7 @@ bool VCardLineReader::Next(QByteArray& line, VCardHead& head)
         }
         if (!tooLong)
             return true;
+        ++m_longLines;
     }
     return false;
 }

@@ -22,6 +22,8 @@ public:
     // The next logical line that is not blank, with its head (whose views
     // stay valid while the reader and the line live); false at the end.
     bool Next(QByteArray& line, VCardHead& head);
+    // Lines passed over for being longer than kMaxLineBytes.
+    int LongLines() const { return m_longLines; }
 
 private:
     bool Peek(QByteArrayView& line);
@@ -31,6 +33,7 @@ private:
 
     QByteArray m_converted; // UTF-8 form of a UTF-16 file
     QByteArrayView m_bytes;
+    int m_longLines = 0;
     qsizetype m_pos = 0;
     char m_lineEnd = '\n';
     bool m_peeked = false;

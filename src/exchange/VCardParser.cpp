@@ -37,6 +37,7 @@ public:
     void Start()
     {
         m_pending.clear();
+        m_cut = 0;
         m_escapes = Escapes::Plain;
     }
 
@@ -52,11 +53,18 @@ public:
             m_pending.push_back({QStringLiteral("VERSION"), head.parameters, QString::fromLatin1(version)});
             return;
         }
-        if (!IsReadName(head.name) || m_pending.size() >= static_cast<size_t>(kMaxPropertiesPerCard))
+        if (!IsReadName(head.name))
             return;
+        if (m_pending.size() >= static_cast<size_t>(kMaxPropertiesPerCard)) {
+            ++m_cut;
+            return;
+        }
         m_pending.push_back({QString::fromLatin1(head.name), head.parameters,
                              VCardValue::Decode(line.sliced(head.valueStart), head)});
     }
+
+    // Properties of the current card beyond the limit.
+    int Cut() const { return m_cut; }
 
     TCard Finish()
     {
@@ -79,13 +87,23 @@ public:
 private:
     std::vector<Pending> m_pending;
     Escapes m_escapes = Escapes::Plain;
+    int m_cut = 0;
 };
 } // namespace
 
-void Parse(QByteArrayView bytes, std::vector<TCard>& cards)
+void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped)
 {
     VCardLineReader reader(bytes);
     CardBuilder builder;
+    Dropped own;
+    Dropped& counts = dropped ? *dropped : own;
+    const auto finish = [&] {
+        if (builder.Cut() > 0) {
+            ++counts.cutCards;
+            counts.cutProperties += builder.Cut();
+        }
+        cards.push_back(builder.Finish());
+    };
     QByteArray line;
     VCardHead head;
     bool inCard = false;
@@ -98,14 +116,30 @@ void Parse(QByteArrayView bytes, std::vector<TCard>& cards)
             continue;
         }
         if (StartsWith(line, "end:")) {
-            cards.push_back(builder.Finish());
+            finish();
             inCard = false;
         } else if (head.valueStart >= 0) {
             builder.Take(line, head);
         }
     }
     if (inCard)
-        cards.push_back(builder.Finish());
+        finish();
+    counts.longLines += reader.LongLines();
+}
+
+QStringList Describe(const Dropped& dropped)
+{
+    QStringList lines;
+    if (dropped.cutCards > 0)
+        lines.append(QStringLiteral("%1 card(s) had more than %2 lines; %3 line(s) beyond that were left out")
+                         .arg(dropped.cutCards)
+                         .arg(kMaxPropertiesPerCard)
+                         .arg(dropped.cutProperties));
+    if (dropped.longLines > 0)
+        lines.append(QStringLiteral("%1 line(s) longer than %2 bytes were left out")
+                         .arg(dropped.longLines)
+                         .arg(VCardLineReader::kMaxLineBytes));
+    return lines;
 }
 
 } // namespace VCardParser

@@ -3,6 +3,7 @@
 #include "model/Card.h"
 
 #include <QByteArrayView>
+#include <QStringList>
 
 #include <vector>
 
@@ -15,7 +16,18 @@ namespace VCardParser {
 // More properties than this in one card are dropped.
 inline constexpr int kMaxPropertiesPerCard = 10000;
 
-// Appends the cards found in the bytes.
-void Parse(QByteArrayView bytes, std::vector<TCard>& cards);
+// What a parse had to leave out.
+struct Dropped
+{
+    int cutCards = 0;      // cards with more than kMaxPropertiesPerCard properties
+    int cutProperties = 0; // the properties those cards lost
+    int longLines = 0;     // lines longer than the reader takes
+};
+
+// Appends the cards found in the bytes; what is left out is counted in dropped.
+void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped = nullptr);
+
+// One line per kind of data left out, for the user.
+QStringList Describe(const Dropped& dropped);
 
 } // namespace VCardParser

@@ -71,7 +71,7 @@ QStringList Split(QStringView text, Escapes escapes)
     bool quoted = false;
     for (qsizetype i = start; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\\' && escapes != Escapes::Plain && i + 1 < text.size()) {
+        if (c == u'\\' && i + 1 < text.size()) {
             const QChar next = text[i + 1];
             if (escapes == Escapes::Version21) {
                 if (next == u';') {
@@ -79,6 +79,10 @@ QStringList Split(QStringView text, Escapes escapes)
                     ++i;
                     continue;
                 }
+            } else if (escapes == Escapes::Plain && next == u'"') {
+                current.append(next);
+                ++i;
+                continue;
             } else if (next == u'n' || next == u'N') {
                 current.append(u'\n');
                 ++i;

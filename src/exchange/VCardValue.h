@@ -11,7 +11,8 @@ namespace VCardValue {
 
 // How a value's separators may be escaped, by the card's version.
 enum class Escapes {
-    Plain,     // no version line (our own files): no escapes, double quotes shield separators
+    Plain,     // no version line (our own files): double quotes shield separators, and
+               // \, \; \\ \" \n \N as in 3.0 (our writer escapes so)
     Version21, // as Plain, and "\;" is a literal semicolon
     Version3,  // 3.0 and 4.0: \, \; \: \\ \" \n \N; only ";" separates, double quotes are text
 };

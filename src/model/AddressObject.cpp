@@ -1,5 +1,6 @@
 #include "model/AddressObject.h"
 
+#include "model/Card.h"
 #include "model/FieldRow.h"
 #include "model/ItemHost.h"
 #include "model/TextRules.h"
@@ -115,8 +116,9 @@ QString TAddressObject::ExportField(const QString& fieldName) const
 
 QString TAddressObject::VCardLine() const
 {
-    return u"ADR:" + m_lines.value(0) + u';' + m_lines.value(1) + u';' + m_lines.value(2) + u';' + m_city + u';'
-        + m_state + u';' + m_postalCode + u';' + m_country;
+    using CardText::Escape;
+    return u"ADR:" + Escape(m_lines.value(0)) + u';' + Escape(m_lines.value(1)) + u';' + Escape(m_lines.value(2))
+        + u';' + Escape(m_city) + u';' + Escape(m_state) + u';' + Escape(m_postalCode) + u';' + Escape(m_country);
 }
 
 QString TAddressObject::ClipboardText() const

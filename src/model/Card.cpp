@@ -1,6 +1,7 @@
 #include "model/Card.h"
 
 #include "model/Exceptions.h"
+#include "model/RegularFile.h"
 #include "model/TextCodec.h"
 
 #include <QFile>
@@ -61,14 +62,30 @@ QStringView TrimLeadingBlanks(QStringView text)
 }
 
 // Splits at ";" and ","; a double quote starts or ends a stretch in which
-// they do not separate and is itself dropped. Empty pieces stay.
+// they do not separate and is itself dropped. Empty pieces stay. A
+// backslash makes the next ",", ";", "\\" or double quote plain text, and
+// "\n" is a line break.
 QStringList SplitValues(QStringView text)
 {
     QStringList values;
     QString current;
     bool quoted = false;
-    for (QChar c : text) {
-        if (c == u'"')
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\\' && i + 1 < text.size()) {
+            const QChar next = text[i + 1];
+            if (next == u',' || next == u';' || next == u'\\' || next == u'"') {
+                current.append(next);
+                ++i;
+                continue;
+            }
+            if (next == u'n' || next == u'N') {
+                current.append(u'\n');
+                ++i;
+                continue;
+            }
+            current.append(c);
+        } else if (c == u'"')
             quoted = !quoted;
         else if (!quoted && (c == u';' || c == u','))
             values.append(std::exchange(current, QString()));
@@ -138,7 +155,7 @@ QString TCardProperty::Format() const
     }
     line += u':';
     for (const QString& value : m_values)
-        line += value + u';';
+        line += CardText::Escape(value) + u';';
     if (line.endsWith(u';'))
         line.chop(1);
     return line;
@@ -172,6 +189,28 @@ const TCardProperty* TCard::Find(QStringView name) const
 
 namespace CardText {
 
+QString Escape(const QString& value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == u'\\' || c == u',' || c == u';' || c == u'"') {
+            out += u'\\';
+            out += c;
+        } else if (c == u'\r') {
+            out += u"\\n";
+            if (i + 1 < value.size() && value[i + 1] == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            out += u"\\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 QString Format(const std::vector<TCard>& cards)
 {
     QString text;
@@ -187,8 +226,11 @@ QString Format(const std::vector<TCard>& cards)
 // Written beside the target and renamed over it, so a failure leaves an old
 // file whole. Unlike the database save there is no flush to the disk: an
 // export of many cards would spend almost all its time waiting for it.
-void Save(const QString& path, const std::vector<TCard>& cards)
+void Save(const QString& given, const std::vector<TCard>& cards)
 {
+    // Only a regular file is written over; through a link, the file it names.
+    RegularFile::CheckWriteTarget(given);
+    const QString path = RegularFile::ResolvedWriteTarget(given);
     const QString part = path + u".part";
     QFile file(part);
     const auto fail = [&](const QString& reason) {

@@ -80,6 +80,10 @@ private:
 };
 
 namespace CardText {
+// A value as it goes into a property line: "\\", ",", ";" and the double
+// quote get a backslash before them and a line break becomes "\n", so the
+// value reads back whole instead of splitting or losing characters.
+QString Escape(const QString& value);
 // The file text of the cards: "begin:vcard", the formatted properties and
 // "end:vcard" for each, every line ended by CR LF, no version line.
 QString Format(const std::vector<TCard>& cards);

@@ -1,16 +1,22 @@
 #include "model/Database.h"
 
+#include "model/DatabaseBackups.h"
 #include "model/Exceptions.h"
 #include "model/ItemTree.h"
+#include "model/Journal.h"
 #include "model/RecordIO.h"
+#include "model/RegularFile.h"
 #include "model/TextCodec.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -33,52 +39,180 @@ bool SyncDirectory(const QString& path)
     return ok;
 }
 
+// Only a regular file is written over.
+void CheckSaveTarget(const QString& path)
+{
+    try {
+        RegularFile::CheckWriteTarget(path);
+    } catch (const EZendrivoError& e) {
+        throw ESaveError(e.Message());
+    }
+}
+
+QString SystemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Written with the system calls themselves, so the reason of a failure is
+// the system's own ("No space left on device").
 void WriteJournal(const QString& path, const QByteArray& bytes)
 {
-    QFile journal(path);
-    if (!journal.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw ESaveError(path + u": " + journal.errorString());
-    if (journal.write(bytes) != bytes.size() || !journal.flush())
-        throw ESaveError(path + u": " + journal.errorString());
-    if (::fsync(journal.handle()) != 0)
-        throw ESaveError(path + u": cannot flush to disk");
-    journal.close();
+    CheckSaveTarget(path);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        throw ESaveError(path + u": " + SystemError(errno));
+    const auto fail = [&](int error) {
+        ::close(fd);
+        throw ESaveError(path + u": " + SystemError(error));
+    };
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            fail(wrote < 0 ? errno : ENOSPC);
+        done += wrote;
+    }
+    if (::fsync(fd) != 0)
+        fail(errno);
+    if (::close(fd) != 0)
+        throw ESaveError(path + u": " + SystemError(errno));
 }
 
 void ReplaceDatabase(const QString& path, const QByteArray& bytes)
 {
+    // Unbuffered, so a short write shows at write() with its reason.
     QSaveFile database(path);
-    if (!database.open(QIODevice::WriteOnly))
+    if (!database.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw ESaveError(path + u": " + database.errorString());
     if (database.write(bytes) != bytes.size()) {
+        // Cancelling replaces the reason with its own words; keep the real one.
+        const QString reason = database.errorString();
         database.cancelWriting();
-        throw ESaveError(path + u": " + database.errorString());
+        throw ESaveError(path + u": " + reason);
     }
     if (!database.commit())
         throw ESaveError(path + u": " + database.errorString());
     SyncDirectory(path);
 }
 
-QByteArray ReadBytes(const QString& path, bool* opened)
+// A journal that is complete but not the same as "zivo.dat" is a copy that
+// exists nowhere else; it must survive the next save.
+void KeepLoneJournal(const QString& journalPath, const QString& databasePath)
+{
+    const Journal::Trailer trailer = Journal::ReadTrailer(journalPath);
+    if (!trailer.found)
+        return;
+    const QFileInfo database(databasePath);
+    if (database.isFile() && database.size() == trailer.bodySize)
+        return;
+    const QString kept = journalPath + u'.' + trailer.modified.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::exists(kept) && !QFile::rename(journalPath, kept))
+        throw ESaveError(QStringLiteral("%1: cannot keep the previous journal as %2").arg(journalPath, kept));
+}
+
+TLoadResult ReadInto(TTreeNode* root, const QByteArray& bytes, const QString& path)
+{
+    TLoadResult result;
+    TItemTree& tree = *root->Tree();
+    RecordIO::ReadStats stats;
+    {
+        TItemTree::ResetScope reset(tree);
+        // The first line holds the parameters, whatever they are.
+        try {
+            RecordIO::ReadRecords(bytes, 1, root, &stats);
+        } catch (const EReadError& e) {
+            result.status = TLoadResult::Status::Failed;
+            result.message = QStringLiteral("Cannot read %1: %2").arg(path, e.Message());
+            return result;
+        }
+    }
+    result.items = stats.created;
+    result.damaged = stats.damaged;
+    if (stats.records == 0 && stats.text) {
+        result.status = TLoadResult::Status::Failed;
+        result.message = QStringLiteral("Cannot read %1: it holds no records").arg(path);
+        return result;
+    }
+    result.status = TLoadResult::Status::Loaded;
+    return result;
+}
+
+TLoadResult Failed(const QString& message)
+{
+    TLoadResult result;
+    result.status = TLoadResult::Status::Failed;
+    result.message = message;
+    return result;
+}
+
+bool EndsWithLineEnd(const QString& path)
 {
     QFile file(path);
-    *opened = file.open(QIODevice::ReadOnly);
-    if (!*opened)
-        return {};
-    return file.readAll();
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || !file.seek(file.size() - 1))
+        return false;
+    char last = 0;
+    return file.getChar(&last) && (last == '\n' || last == '\r');
+}
+
+// The database's bytes, or why there are none.
+struct DatabaseBytes
+{
+    RegularFile::ReadStatus status;
+    QByteArray bytes;
+    QString error;
+};
+
+DatabaseBytes ReadDatabaseBytes(const QString& path)
+{
+    DatabaseBytes read;
+    read.status = RegularFile::TryRead(path, RegularFile::kMaxBytes, read.bytes, read.error);
+    return read;
+}
+
+// Empties the tree below the root, its own leaves included.
+void ClearBelowRoot(TItemTree& tree, TTreeNode* root)
+{
+    tree.DeleteChildren(root);
+    root->Item()->ClearContents();
 }
 
 } // namespace
 
-void LoadDatabase(TTreeNode* root, const QString& directory)
+namespace {
+TLoadResult LoadBytes(TTreeNode* root, const DatabaseBytes& read, const QString& path)
 {
-    bool opened = false;
-    const QByteArray bytes = ReadBytes(InDirectory(directory, kDatabaseFile), &opened);
-    if (!opened)
-        return;
-    TItemTree::ResetScope reset(*root->Tree());
-    // The first line holds the parameters, whatever they are.
-    RecordIO::ReadRecords(bytes, 1, root);
+    TItemTree& tree = *root->Tree();
+    TLoadResult result;
+    switch (read.status) {
+    case RegularFile::ReadStatus::Missing:
+        result.status = TLoadResult::Status::Missing;
+        break;
+    case RegularFile::ReadStatus::Failed:
+        result = Failed(read.error);
+        break;
+    case RegularFile::ReadStatus::Read:
+        result = ReadInto(root, read.bytes, path);
+        break;
+    }
+    if (result.Failed())
+        tree.SetLoadFailure(result.message);
+    else
+        tree.ClearLoadFailure();
+    return result;
+}
+} // namespace
+
+TLoadResult LoadDatabaseFile(TTreeNode* root, const QString& path)
+{
+    return LoadBytes(root, ReadDatabaseBytes(path), path);
+}
+
+TLoadResult LoadDatabase(TTreeNode* root, const QString& directory)
+{
+    return LoadDatabaseFile(root, InDirectory(directory, kDatabaseFile));
 }
 
 QString DatabaseText(const TItemTree& tree)
@@ -91,32 +225,94 @@ QString DatabaseText(const TItemTree& tree)
 
 void SaveDatabase(const TItemTree& tree, const QString& directory)
 {
+    const QString databasePath = InDirectory(directory, kDatabaseFile);
+    if (tree.LoadFailed())
+        throw ESaveError(QStringLiteral("%1 was not read, so it is not saved over (%2)")
+                             .arg(databasePath, tree.LoadFailure()));
     const QByteArray bytes = TextCodec::Encode(DatabaseText(tree));
-    WriteJournal(InDirectory(directory, kJournalFile), bytes);
-    ReplaceDatabase(InDirectory(directory, kDatabaseFile), bytes);
+    const QString journalPath = InDirectory(directory, kJournalFile);
+    KeepLoneJournal(journalPath, databasePath);
+    WriteJournal(journalPath, Journal::Seal(bytes));
+    // The copy of the day is the database as it was before today's first save.
+    CheckSaveTarget(databasePath);
+    DatabaseBackups::KeepDailyCopy(databasePath, InDirectory(directory, kBackupFolder), kBackupDays);
+    ReplaceDatabase(databasePath, bytes);
+}
+
+TJournalRecovery JournalToRestore(const TLoadResult& load, const QString& directory)
+{
+    TJournalRecovery recovery;
+    const Journal::Trailer trailer = Journal::ReadTrailer(InDirectory(directory, kJournalFile));
+    if (!trailer.found)
+        return recovery;
+    recovery.written = trailer.modified;
+    const QString databasePath = InDirectory(directory, kDatabaseFile);
+    const QFileInfo database(databasePath);
+    if (load.status == TLoadResult::Status::Missing) {
+        recovery.reason = QStringLiteral("%1 is missing").arg(databasePath);
+    } else if (load.Failed()) {
+        recovery.reason = load.message;
+    } else if (database.size() != trailer.bodySize) {
+        // Both were written by the same save unless a crash came between
+        // them, or the database was cut short afterwards.
+        if (trailer.modified > database.lastModified())
+            recovery.reason = QStringLiteral("%1 is older than the last save").arg(databasePath);
+        else if (database.size() < trailer.bodySize && !EndsWithLineEnd(databasePath))
+            recovery.reason = QStringLiteral("%1 is cut short").arg(databasePath);
+    }
+    recovery.available = !recovery.reason.isEmpty();
+    return recovery;
+}
+
+TLoadResult RestoreJournal(TItemTree& tree, const QString& directory)
+{
+    TTreeNode* root = tree.Root();
+    const QString path = InDirectory(directory, kJournalFile);
+    QByteArray sealed;
+    QString error;
+    const RegularFile::ReadStatus status = RegularFile::TryRead(path, RegularFile::kMaxBytes + 64, sealed, error);
+    if (status == RegularFile::ReadStatus::Missing)
+        return Failed(QStringLiteral("Cannot read %1: No such file or directory").arg(path));
+    if (status == RegularFile::ReadStatus::Failed)
+        return Failed(error);
+    const QByteArray bytes = Journal::Unseal(sealed);
+    sealed = QByteArray();
+    if (bytes.isNull())
+        return Failed(QStringLiteral("Cannot read %1: the journal is incomplete").arg(path));
+    TItemTree::ResetScope reset(tree);
+    ClearBelowRoot(tree, root);
+    TLoadResult result = ReadInto(root, bytes, path);
+    if (result.Failed()) {
+        ClearBelowRoot(tree, root);
+        tree.SetLoadFailure(result.message);
+    } else {
+        tree.ClearLoadFailure();
+    }
+    return result;
 }
 
 int ImportExchangeFile(TTreeNode* target, const QString& path)
 {
     if (!path.endsWith(u".zvd", Qt::CaseInsensitive) && path != QString::fromUtf16(kClipboardFile))
         return -1;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EReadError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EReadError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    const QByteArray bytes = RegularFile::Read(path);
     return RecordIO::ReadRecords(bytes, 0, target);
 }
 
-void RevertToSaved(TItemTree& tree, const QString& directory)
+TLoadResult RevertToSaved(TItemTree& tree, const QString& directory)
 {
     TTreeNode* root = tree.Root();
     if (!root)
-        return;
+        return {};
+    // A file that cannot be read leaves the tree as it is.
+    const QString path = InDirectory(directory, kDatabaseFile);
+    const DatabaseBytes read = ReadDatabaseBytes(path);
+    if (read.status == RegularFile::ReadStatus::Failed)
+        return Failed(read.error);
     TItemTree::ResetScope reset(tree);
-    tree.DeleteChildren(root);
-    // The root's own leaves go too, or the reload would double them.
-    root->Item()->ClearContents();
-    LoadDatabase(root, directory);
+    ClearBelowRoot(tree, root);
+    TLoadResult result = LoadBytes(root, read, path);
+    if (result.Failed())
+        ClearBelowRoot(tree, root);
+    return result;
 }

@@ -1,5 +1,6 @@
 #include "model/EMailObject.h"
 
+#include "model/Card.h"
 #include "model/FieldRow.h"
 #include "model/ItemHost.h"
 #include "model/TextRules.h"
@@ -66,5 +67,5 @@ void TEMailObject::SendMail(const QString& attachmentPath)
 QString TEMailObject::VCardLine() const
 {
     const QString kind = TextRules::IsInternetMail(Value()) ? QStringLiteral("EMAIL;INTERNET:") : QStringLiteral("EMAIL:");
-    return kind + Value();
+    return kind + CardText::Escape(Value());
 }

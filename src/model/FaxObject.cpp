@@ -1,5 +1,6 @@
 #include "model/FaxObject.h"
 
+#include "model/Card.h"
 #include "model/FieldRow.h"
 #include "model/ItemHost.h"
 
@@ -59,5 +60,5 @@ void TFaxObject::Dial()
 
 QString TFaxObject::VCardLine() const
 {
-    return u"TEL;FAX:" + Value();
+    return u"TEL;FAX:" + CardText::Escape(Value());
 }

@@ -11,6 +11,7 @@
 #include "model/OrgObject.h"
 #include "model/PersonObject.h"
 #include "model/PhoneObject.h"
+#include "model/RecordIO.h"
 #include "model/ReminderObject.h"
 #include "model/TeamObject.h"
 #include "model/ToolObject.h"
@@ -61,12 +62,20 @@ ItemHandle CreateItem(int classCode, const QString& title, const QString& value,
                       const QString& details, TTreeNode* parent, const QString& comment, TItemTree* topTree)
 {
     classCode &= 0xFF;
-    if (id == 0)
-        id = ItemIdGenerator::Shared().NextId();
     if (parent && !g_remoteLoadInProgress) {
         const TZVBObject* holder = parent->Item();
         if (holder && (holder->IsRemote() || holder->InRemote()))
             throw ERemoteParent();
+    }
+    if (parent && ClassCode::IsContainer(classCode) && parent->Level() + 1 > RecordIO::kMaxDepth)
+        throw EZendrivoError(QStringLiteral("Folders cannot be nested more than %1 levels deep").arg(RecordIO::kMaxDepth));
+    if (id == 0) {
+        // A new id must not name an item the tree already holds: finding by
+        // id, published card names and sync depend on it.
+        const TItemTree* tree = parent ? parent->Tree() : topTree;
+        do
+            id = ItemIdGenerator::Shared().NextId();
+        while (id == 0 || (tree && tree->HasId(id)));
     }
     std::unique_ptr<TZVBObject> item = Construct(classCode, title, value, id, comment);
     if (classCode != ClassCode::Root && classCode <= ClassCode::Tool)

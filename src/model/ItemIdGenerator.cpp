@@ -1,15 +1,42 @@
 #include "model/ItemIdGenerator.h"
 
-#include "model/Clock.h"
-
 #include <algorithm>
 #include <cmath>
 
+#include <sys/random.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace {
+// A 64-bit mixer (splitmix64's finaliser): every input bit moves every output bit.
+std::uint64_t Mix(std::uint64_t x)
+{
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+} // namespace
+
+std::pair<int, int> ItemIdGenerator::FreshSeeds()
+{
+    std::uint64_t entropy = 0;
+    if (::getrandom(&entropy, sizeof entropy, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof entropy))
+        entropy = 0;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    std::uint64_t x = Mix(entropy ^ Mix(static_cast<std::uint64_t>(now.tv_sec) * 1000000000ULL +
+                                        static_cast<std::uint64_t>(now.tv_nsec)));
+    x = Mix(x ^ static_cast<std::uint64_t>(::getpid()));
+    const int ij = static_cast<int>((x & 0xFFFFFFFFULL) % 31329);
+    const int kl = static_cast<int>((x >> 32) % 30082);
+    return {ij, kl};
+}
+
 ItemIdGenerator::ItemIdGenerator()
 {
-    const long double now = Clock::ToDateTimeValue(Clock::Now());
-    const auto whole = static_cast<long long>(std::floor(now * 10000.0L));
-    Seed(static_cast<int>(((whole % 31328) + 31328) % 31328), 9846);
+    const auto [ij, kl] = FreshSeeds();
+    Seed(ij, kl);
 }
 
 ItemIdGenerator::ItemIdGenerator(int ij, int kl)

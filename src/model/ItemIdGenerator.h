@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 // Marsaglia and Zaman's universal random generator (RANMAR), the source of
 // new item ids. The same seeds give the same sequence as the published
@@ -9,7 +10,8 @@
 class ItemIdGenerator
 {
 public:
-    // Seeds with ij = whole part of (now as a date-time value x 10000) mod 31328 and kl = 9846.
+    // Seeds from the system's random source mixed with the time and the
+    // process id, so runs started together still draw different ids.
     ItemIdGenerator();
     ItemIdGenerator(int ij, int kl);
 
@@ -20,6 +22,9 @@ public:
 
     // The generator that CreateItem draws from, made on first use.
     static ItemIdGenerator& Shared();
+
+    // The seeds ItemIdGenerator() uses: ij in [0, 31328], kl in [0, 30081].
+    static std::pair<int, int> FreshSeeds();
 
 private:
     void Seed(int ij, int kl);

@@ -1,6 +1,7 @@
 #include "model/ItemTree.h"
 
 #include "model/ItemFactory.h"
+#include "model/RecordIO.h"
 #include "model/TreeNode.h"
 #include "model/TreeObserver.h"
 #include "model/TreeOps.h"
@@ -25,6 +26,9 @@ TTreeNode* TItemTree::CreateRoot()
     ItemHandle root = CreateItem(ClassCode::Root, QStringLiteral("My Contacts"), QString(), kRootId, QString(), nullptr, QString());
     TTreeNode* node = AddNode(nullptr, std::move(root.ownedRef));
     node->SetImages(ImageIndex::Root, ImageIndex::Root);
+    // Attached like every container, so the root's own leaves are known to
+    // the tree (its id index, its observers).
+    node->Item()->AttachToNode(node);
     return node;
 }
 
@@ -58,6 +62,11 @@ TTreeNode* TItemTree::AddNode(TTreeNode* parent, std::unique_ptr<ItemRef> data)
     node->m_parent = parent;
     node->m_row = row;
     TTreeNode* raw = node.get();
+    if (const TZVBObject* item = raw->Item()) {
+        IndexId(item->Id());
+        for (const auto& ref : item->Contents())
+            IndexId(ref->Item()->Id());
+    }
     siblings.push_back(std::move(node));
     Invalidate();
     Notify([&](TreeObserver& o) { o.NodesInserted(parent, row, row); });
@@ -71,14 +80,21 @@ void TItemTree::DeleteNode(TTreeNode* node)
     TTreeNode* parent = node->m_parent;
     auto& siblings = parent ? parent->m_children : m_top;
     const int row = node->m_row;
-    // Pending sorts must not outlive their nodes. Walking the doomed subtree
-    // keeps this cheap when a bulk import deletes rejected rows one by one.
-    if (m_sortBatchDepth > 0 && !m_pendingSorts.empty()) {
+    // The doomed subtree leaves the id index, and pending sorts must not
+    // outlive their nodes.
+    {
+        const bool sorts = m_sortBatchDepth > 0 && !m_pendingSorts.empty();
         std::vector<TTreeNode*> stack{node};
         while (!stack.empty()) {
             TTreeNode* n = stack.back();
             stack.pop_back();
-            m_pendingSorts.erase(n);
+            if (sorts)
+                m_pendingSorts.erase(n);
+            if (const TZVBObject* item = n->Item()) {
+                UnindexId(item->Id());
+                for (const auto& ref : item->Contents())
+                    UnindexId(ref->Item()->Id());
+            }
             for (const auto& child : n->m_children)
                 stack.push_back(child.get());
         }
@@ -104,6 +120,20 @@ bool TItemTree::MoveNode(TTreeNode* node, TTreeNode* newParent)
         return false;
     if (node->m_parent == newParent)
         return true;
+    // The deepest node of the moving subtree, relative to the node itself.
+    int height = 0;
+    {
+        std::vector<std::pair<const TTreeNode*, int>> stack{{node, 0}};
+        while (!stack.empty()) {
+            const auto [n, depth] = stack.back();
+            stack.pop_back();
+            height = std::max(height, depth);
+            for (const auto& child : n->m_children)
+                stack.push_back({child.get(), depth + 1});
+        }
+    }
+    if (newParent->Level() + 1 + height > RecordIO::kMaxDepth)
+        return false;
     const int dueCount = node->Item()->DueCount();
     ChangeAncestorsDueCount(node->m_parent, -dueCount);
     const int newRow = newParent->ChildCount();
@@ -254,6 +284,18 @@ QString TItemTree::PathOf(const TTreeNode* node)
     for (; node; node = node->Parent())
         parts.prepend(node->Item()->Title());
     return parts.join(u'/');
+}
+
+void TItemTree::IndexId(std::int32_t id)
+{
+    ++m_ids[id];
+}
+
+void TItemTree::UnindexId(std::int32_t id)
+{
+    const auto it = m_ids.find(id);
+    if (it != m_ids.end() && --it->second <= 0)
+        m_ids.erase(it);
 }
 
 void TItemTree::AddObserver(TreeObserver* observer)

@@ -2,8 +2,11 @@
 
 #include <QString>
 
+#include <cstdint>
+
 #include <memory>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 class ItemRef;
@@ -36,7 +39,8 @@ public:
     // Deletes every node below the given one.
     void DeleteChildren(TTreeNode* node);
     // Moves a node with its subtree to the end of another node's children.
-    // Refused (false) for a top node, a move into itself or its own subtree.
+    // Refused (false) for a top node, a move into itself or its own subtree,
+    // or one that would nest containers deeper than the record format reads.
     bool MoveNode(TTreeNode* node, TTreeNode* newParent);
     // Sorts a node's children by the compare rule (folders first, then titles
     // ignoring case). While a SortBatch is open, sorting waits for its end.
@@ -53,6 +57,22 @@ public:
     TTreeNode* FindPath(const QString& path) const;
     // The titles from the root down joined by "/".
     static QString PathOf(const TTreeNode* node);
+
+    // Ids of the items in the tree (containers and their Contents), kept in
+    // step with every insert and delete, so a new id is checked cheaply.
+    bool HasId(std::int32_t id) const { return m_ids.find(id) != m_ids.end(); }
+    // Called by the tree and by a container's Contents as items come and go.
+    void IndexId(std::int32_t id);
+    void UnindexId(std::int32_t id);
+
+    // A tree whose database could not be read must never be saved over it.
+    // LoadDatabase sets this when the file exists but could not be read, a
+    // good load clears it, and SaveDatabase refuses while it is set.
+    bool LoadFailed() const { return !m_loadFailure.isEmpty(); }
+    // Why the load failed, one line; empty after a good load.
+    const QString& LoadFailure() const { return m_loadFailure; }
+    void SetLoadFailure(const QString& message) { m_loadFailure = message; }
+    void ClearLoadFailure() { m_loadFailure.clear(); }
 
     void AddObserver(TreeObserver* observer);
     void RemoveObserver(TreeObserver* observer);
@@ -103,4 +123,6 @@ private:
     bool m_pendingTopSort = false;
     int m_resetDepth = 0;
     bool m_destroying = false;
+    std::unordered_map<std::int32_t, int> m_ids; // id -> how many items carry it
+    QString m_loadFailure;
 };

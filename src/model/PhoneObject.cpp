@@ -1,5 +1,6 @@
 #include "model/PhoneObject.h"
 
+#include "model/Card.h"
 #include "model/FieldRow.h"
 #include "model/ItemHost.h"
 #include "model/TextRules.h"
@@ -64,5 +65,5 @@ void TPhoneObject::Dial()
 
 QString TPhoneObject::VCardLine() const
 {
-    return u"TEL:" + Value();
+    return u"TEL:" + CardText::Escape(Value());
 }

@@ -5,6 +5,7 @@
 #include "model/ItemTree.h"
 #include "model/TextCodec.h"
 #include "model/TextRules.h"
+#include "model/TreeOps.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 
@@ -15,23 +16,47 @@ namespace RecordIO {
 
 void WriteRecordTree(const TZVBObject& item, int level, QString& out)
 {
-    out += item.WriteRecord(level);
-    out += u"\r\n";
-    for (const auto& ref : item.Contents())
-        WriteRecordTree(*ref->Item(), level + 1, out);
+    // Leaves hold no Contents of their own as a rule; a stack still keeps
+    // any chain from reaching the call stack.
+    struct Pending
+    {
+        const TZVBObject* item;
+        int level;
+    };
+    std::vector<Pending> stack{{&item, level}};
+    while (!stack.empty()) {
+        const Pending next = stack.back();
+        stack.pop_back();
+        out += next.item->WriteRecord(next.level);
+        out += u"\r\n";
+        const auto& contents = next.item->Contents();
+        for (auto it = contents.rbegin(); it != contents.rend(); ++it)
+            stack.push_back({(*it)->Item(), next.level + 1});
+    }
 }
 
 void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemoteContents)
 {
-    const TZVBObject* item = node.Item();
-    if (item->IsRemote() && !withRemoteContents) {
-        out += item->WriteRecord(level);
-        out += u"\r\n";
-        return;
+    struct Pending
+    {
+        const TTreeNode* node;
+        int level;
+    };
+    std::vector<Pending> stack{{&node, level}};
+    while (!stack.empty()) {
+        const Pending next = stack.back();
+        stack.pop_back();
+        const TZVBObject* item = next.node->Item();
+        if (item->IsRemote() && !withRemoteContents) {
+            out += item->WriteRecord(next.level);
+            out += u"\r\n";
+            continue;
+        }
+        WriteRecordTree(*item, next.level, out);
+        const auto& children = next.node->Children();
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            stack.push_back({it->get(), next.level + 1});
     }
-    WriteRecordTree(*item, level, out);
-    for (const auto& child : node.Children())
-        WriteNodeTree(*child, level + 1, out, withRemoteContents);
 }
 
 namespace {
@@ -62,7 +87,7 @@ bool ParseHeader(const QString& line, Header& header)
     header.fields = TextRules::SplitFields(rest.sliced(2));
     if (header.fields.size() != 4)
         return false;
-    header.level = static_cast<std::int16_t>(level.value & 0xFFFF);
+    header.level = level.value;
     header.classCode = code.value & 0xFF;
     return true;
 }
@@ -73,44 +98,92 @@ struct OpenContainer
     int level;
 };
 
-// Reads records from the lines that nextLine hands out.
-int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* target)
+int TargetDepth(const TTreeNode* target)
 {
-    int created = 0;
+    int depth = 0;
+    for (const TTreeNode* n = target ? target->Parent() : nullptr; n; n = n->Parent())
+        ++depth;
+    return depth;
+}
+
+// What a read added directly below its target, to be taken back when the
+// read is refused part-way.
+struct Added
+{
+    std::vector<TTreeNode*> nodes;
+    std::vector<const ItemRef*> leaves;
+
+    void Remove(TTreeNode* target)
+    {
+        TItemTree* tree = target->Tree();
+        for (auto it = nodes.rbegin(); it != nodes.rend(); ++it)
+            tree->DeleteNode(*it);
+        for (auto it = leaves.rbegin(); it != leaves.rend(); ++it)
+            DeleteContent(target->Item(), *it);
+    }
+};
+
+// Reads records from the lines that nextLine hands out.
+int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* target, ReadStats& stats)
+{
     std::vector<OpenContainer> open;
     open.push_back({target, 0});
+    const int targetDepth = TargetDepth(target);
+    Added added;
     Header header;
     QString line;
     QString details;
     while (nextLine(line)) {
+        if (!stats.text && !line.trimmed().isEmpty())
+            stats.text = true;
         if (!ParseHeader(line, header))
             continue;
+        ++stats.records;
         details.resize(0);
         if (header.classCode != ClassCode::Root)
             nextLine(details);
+        if (header.level < 1) {
+            // Level 0 is the root's own record in the database; anything
+            // else below 1 cannot be placed.
+            if (header.level < 0 || header.classCode != ClassCode::Root)
+                ++stats.damaged;
+            continue;
+        }
+        if (header.classCode == ClassCode::Root)
+            continue; // a root record inside the tree is made by nobody
         while (open.size() > 1 && open.back().level >= header.level)
             open.pop_back();
         TTreeNode* parent = open.back().node;
+        const bool container = ClassCode::IsContainer(header.classCode);
+        if (container && targetDepth + static_cast<int>(open.size()) > kMaxDepth) {
+            added.Remove(target);
+            stats.created = 0;
+            throw EReadError(QStringLiteral("The file nests folders more than %1 levels deep").arg(kMaxDepth));
+        }
         const std::int32_t id = TextRules::ParseInteger(header.fields[3]);
         try {
             ItemHandle made = CreateItem(header.classCode, header.fields[0], header.fields[1], id, details, parent,
                                          header.fields[2]);
-            if (header.classCode == ClassCode::Root)
-                continue; // the root's own record: made and dropped
-            ++created;
-            if (made.node)
+            ++stats.created;
+            if (made.node) {
                 open.push_back({made.node, header.level});
+                if (parent == target)
+                    added.nodes.push_back(made.node);
+            } else if (parent == target) {
+                added.leaves.push_back(made.ref);
+            }
         } catch (const ERemoteParent&) {
             // Nothing below a remote folder is read outside its refresh.
         }
     }
-    return created;
+    return stats.created;
 }
 
 } // namespace
 
-int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target)
+int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target, ReadStats* stats)
 {
+    ReadStats own;
     qsizetype at = firstLine;
     return ReadRecordLines(
         [&](QString& line) {
@@ -119,16 +192,17 @@ int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* tar
             line = lines[at++];
             return true;
         },
-        target);
+        target, stats ? *stats : own);
 }
 
-int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target)
+int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target, ReadStats* stats)
 {
+    ReadStats own;
     TextCodec::LineReader reader(bytes);
     QString skipped;
     for (qsizetype i = 0; i < firstLine && reader.Next(skipped); ++i) {
     }
-    return ReadRecordLines([&reader](QString& line) { return reader.Next(line); }, target);
+    return ReadRecordLines([&reader](QString& line) { return reader.Next(line); }, target, stats ? *stats : own);
 }
 
 } // namespace RecordIO

@@ -13,6 +13,10 @@ class TZVBObject;
 // file, the call history and remote folders.
 namespace RecordIO {
 
+// How deep containers may nest below the root. Deeper files are refused,
+// and the tree never grows deeper, so everything written reads back.
+inline constexpr int kMaxDepth = 1000;
+
 // Appends the item's record and then, one level deeper, the records of its
 // Contents; every line ends with CR LF.
 void WriteRecordTree(const TZVBObject& item, int level, QString& out);
@@ -22,13 +26,26 @@ void WriteRecordTree(const TZVBObject& item, int level, QString& out);
 // record only, unless withRemoteContents is set.
 void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemoteContents = false);
 
+// What a read found besides the items it made.
+struct ReadStats
+{
+    int created = 0; // items made and kept
+    int records = 0; // well-formed records, the root's own and skipped ones included
+    int damaged = 0; // records skipped for a level below 1
+    bool text = false; // any line other than blank ones was seen
+};
+
 // Reads records from the lines and creates their items below the target.
-// A record goes below the nearest open container read at a lower level, or
-// below the target when there is none; levels count from the target. A
-// record that would land inside a remote folder is skipped. Returns the
-// number of items created.
-int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target);
+// Levels are whole numbers counted from the target: a record goes below the
+// nearest open container read at a lower level, so a jump of more than one
+// level attaches to the deepest open container. A record of level below 1
+// is damaged and skipped (the root's own record, level 0, is read and
+// dropped). A record that would land inside a remote folder is skipped.
+// A container deeper than kMaxDepth below the root throws EReadError, and
+// then everything this read made is removed again. Returns the number of
+// items created.
+int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target, ReadStats* stats = nullptr);
 // The same over a whole file's bytes, decoding one line at a time.
-int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target);
+int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target, ReadStats* stats = nullptr);
 
 } // namespace RecordIO

@@ -47,8 +47,15 @@ QString DecodeLine(QByteArrayView line)
 
 LineReader::LineReader(QByteArrayView bytes) : m_bytes(bytes)
 {
-    if (m_bytes.startsWith("\xEF\xBB\xBF"))
+    if (m_bytes.startsWith("\xEF\xBB\xBF")) {
         m_bytes = m_bytes.sliced(3);
+    } else if (m_bytes.startsWith("\xFF\xFE") || m_bytes.startsWith("\xFE\xFF")) {
+        // Rare enough to pay for one converted copy; the lines then read as UTF-8.
+        QStringDecoder utf16(m_bytes[0] == '\xFF' ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        m_converted = QString(utf16(m_bytes.sliced(2))).toUtf8();
+        m_bytes = m_converted;
+    }
 }
 
 bool LineReader::Next(QString& line)
@@ -59,8 +66,15 @@ bool LineReader::Next(QString& line)
     if (end < 0)
         end = m_bytes.size();
     qsizetype stop = end;
-    if (stop > m_start && m_bytes[stop - 1] == '\r')
+    // A CR before the LF belongs to the line end; a CR anywhere else ends a
+    // line of its own (files with CR alone as the line end).
+    const qsizetype cr = m_bytes.sliced(m_start, end - m_start).indexOf('\r');
+    if (cr >= 0 && m_start + cr + 1 < end) {
+        stop = m_start + cr;
+        end = stop;
+    } else if (cr >= 0) {
         --stop;
+    }
     const QByteArrayView raw = m_bytes.sliced(m_start, stop - m_start);
     m_start = end + 1;
     // The line is decoded into the caller's buffer, which keeps its capacity

@@ -26,13 +26,15 @@ public:
     bool Next(QString& line);
 
 private:
+    QByteArray m_converted; // the file as UTF-8 when it came in UTF-16
     QByteArrayView m_bytes;
     qsizetype m_start = 0;
 };
 
-// Splits a whole file into decoded lines: LF ends a line, a CR before it is
-// dropped, a UTF-8 byte order mark at the start is skipped. A last line
-// without a line end is kept; an empty tail after the last line end is not.
+// Splits a whole file into decoded lines: CR LF, LF and CR alone end a line.
+// A UTF-8 byte order mark at the start is skipped; a UTF-16 one (either byte
+// order) makes the whole file read as UTF-16. A last line without a line end
+// is kept; an empty tail after the last line end is not.
 QList<QString> SplitLines(QByteArrayView bytes);
 
 // Encodes text for writing: UTF-8.

@@ -110,9 +110,10 @@ bool BuildItemCard(const TZVBObject& item, TCard& card)
 
 void TPersonObject::BuildCard(TCard& card) const
 {
-    card.Add(PropertyOf(u"N:" + m_lastName + u';' + m_firstName + u';' + m_middleName + u';' + m_salutation));
-    card.Add(PropertyOf(u"FN:" + Value()));
-    card.Add(PropertyOf(u"TITLE:" + Title()));
+    card.Add(PropertyOf(u"N:" + CardText::Escape(m_lastName) + u';' + CardText::Escape(m_firstName) + u';' + CardText::Escape(m_middleName) + u';'
+                        + CardText::Escape(m_salutation)));
+    card.Add(PropertyOf(u"FN:" + CardText::Escape(Value())));
+    card.Add(PropertyOf(u"TITLE:" + CardText::Escape(Title())));
     AddContactPoints(this, m_primaries, card);
 }
 
@@ -133,7 +134,7 @@ void TOrgObject::ImportVCard(TCard& card)
 void TOrgObject::BuildCard(TCard& card) const
 {
     for (const char16_t* name : {u"N:", u"FN:", u"ORG:"})
-        card.Add(PropertyOf(QString::fromUtf16(name) + Title()));
+        card.Add(PropertyOf(QString::fromUtf16(name) + CardText::Escape(Title())));
     AddContactPoints(this, m_primaries, card);
 }
 

@@ -1,5 +1,6 @@
 #include "model/WebObject.h"
 
+#include "model/Card.h"
 #include "model/FieldRow.h"
 #include "model/ItemHost.h"
 #include "model/TextRules.h"
@@ -64,5 +65,5 @@ void TWebObject::Browse()
 
 QString TWebObject::VCardLine() const
 {
-    return u"URL:" + Value();
+    return u"URL:" + CardText::Escape(Value());
 }

@@ -24,7 +24,10 @@ TZVBObject::~TZVBObject()
         ChangeAncestorsDueCount(m_node, -1);
         m_due = 0;
     }
-    ClearContents();
+    // Whoever deletes an item has taken it and its Contents out of the
+    // tree's id index already.
+    while (!m_contents.empty())
+        m_contents.pop_back();
 }
 
 TItemTree* TZVBObject::Tree() const
@@ -307,6 +310,8 @@ void TZVBObject::SetDue(int due)
 
 void TZVBObject::AppendContent(std::unique_ptr<ItemRef> ref)
 {
+    if (TItemTree* tree = Tree(); tree && ref && ref->Item())
+        tree->IndexId(ref->Item()->Id());
     m_contents.push_back(std::move(ref));
 }
 
@@ -316,6 +321,8 @@ std::unique_ptr<ItemRef> TZVBObject::TakeContent(const ItemRef* ref)
         if (it->get() == ref) {
             std::unique_ptr<ItemRef> taken = std::move(*it);
             m_contents.erase(it);
+            if (TItemTree* tree = Tree(); tree && taken->Item())
+                tree->UnindexId(taken->Item()->Id());
             return taken;
         }
     }
@@ -324,6 +331,10 @@ std::unique_ptr<ItemRef> TZVBObject::TakeContent(const ItemRef* ref)
 
 void TZVBObject::ClearContents()
 {
-    while (!m_contents.empty())
+    TItemTree* tree = Tree();
+    while (!m_contents.empty()) {
+        if (tree && m_contents.back()->Item())
+            tree->UnindexId(m_contents.back()->Item()->Id());
         m_contents.pop_back();
+    }
 }

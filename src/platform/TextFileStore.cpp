@@ -1,5 +1,6 @@
 #include "platform/TextFileStore.h"
 
+#include "model/RegularFile.h"
 #include "model/TextCodec.h"
 
 #include <QDir>
@@ -9,16 +10,20 @@
 
 namespace TextFileStore {
 
+namespace {
+// Settings files are small; anything larger is not one of ours.
+constexpr qint64 kMaxBytes = qint64(16) << 20;
+} // namespace
+
 std::optional<QList<QString>> ReadLines(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
-        return QList<QString>();
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    QByteArray bytes;
+    QString error;
+    switch (RegularFile::TryRead(path, kMaxBytes, bytes, error)) {
+    case RegularFile::ReadStatus::Missing: return QList<QString>();
+    case RegularFile::ReadStatus::Failed: return std::nullopt;
+    case RegularFile::ReadStatus::Read: break;
+    }
     return TextCodec::SplitLines(bytes);
 }
 

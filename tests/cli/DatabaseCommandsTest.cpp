@@ -66,5 +66,5 @@ TEST(CliDatabase, ResaveWritesTheSameDatabaseThroughTheJournal)
     const QByteArray before = cli.Read(cli.Path(QStringLiteral("zivo.dat")));
     ASSERT_EQ(cli.Run({QStringLiteral("resave")}).exitCode, 0);
     EXPECT_EQ(cli.Read(cli.Path(QStringLiteral("zivo.dat"))), before);
-    EXPECT_EQ(cli.Read(cli.Path(QStringLiteral("zivo.dat.txn"))), before);
+    EXPECT_TRUE(cli.Read(cli.Path(QStringLiteral("zivo.dat.txn"))).startsWith(before));
 }

@@ -118,10 +118,12 @@ TEST(VCardLines, ValueFormsOfNewerVersions)
     // 3.0 escapes, a bare comma is text; the version may come after the property.
     EXPECT_EQ(Values("BEGIN:VCARD\nN:Doe\\, Jr;A\\;B;C\\nD\\ND\\\\,http\\://x;\"q\"\nVERSION:3.0\nEND:VCARD\n", u"N"),
               (QStringList{u"Doe, Jr"_qs, u"A;B"_qs, u"C\nD\nD\\,http://x"_qs, u"\"q\""_qs}));
-    // 2.1 knows only "\;"; without a version (our own files) a backslash is text.
+    // 2.1 knows only "\;". Without a version (our own files) the escapes our
+    // writer uses are read back, and a backslash before anything else is text.
     EXPECT_EQ(Values("BEGIN:VCARD\nVERSION:2.1\nORG:A\\;B\\n;C\nEND:VCARD\n", u"ORG"),
               (QStringList{u"A;B\\n"_qs, u"C"_qs}));
-    EXPECT_EQ(Values("BEGIN:VCARD\nORG:C:\\new\\;x\nEND:VCARD\n", u"ORG"), (QStringList{u"C:\\new\\"_qs, u"x"_qs}));
+    EXPECT_EQ(Values("BEGIN:VCARD\nORG:C:\\dir\\;x\\,y;\\\"z\\\"\nEND:VCARD\n", u"ORG"),
+              (QStringList{u"C:\\dir;x,y"_qs, u"\"z\""_qs}));
 }
 
 TEST(VCardLines, Base64BlocksAreSkippedWhole)

@@ -96,8 +96,9 @@ TEST(CardWriting, PersonWithoutChildrenGivesFiveLines)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"p.vcf"_qs);
     person->WriteVCard(path);
-    // The comma of the last name and of the title become separators.
-    EXPECT_EQ(ReadAll(path), QByteArray("begin:vcard\r\nN:Doe; Jr;John;;\r\nFN:John Doe; Jr\r\nTITLE:Doe; J\r\nend:vcard\r\n"));
+    // The commas of the last name and of the title are escaped, not separators.
+    EXPECT_EQ(ReadAll(path),
+              QByteArray("begin:vcard\r\nN:Doe\\, Jr;John;;\r\nFN:John Doe\\, Jr\r\nTITLE:Doe\\, J\r\nend:vcard\r\n"));
 }
 
 TEST(CardWriting, ContentsBecomePropertiesAndPrimariesArePreferred)

@@ -46,7 +46,7 @@ TEST_F(DatabaseTest, SavedTreeLoadsBackTheSameWithTheJournalBeside)
     SaveDatabase(tree, dir.path());
     const QByteArray saved = ReadAll(Path("zivo.dat"));
     EXPECT_TRUE(saved.startsWith("{Params}\r\n{0 11 }My Contacts~~~~~~32892645\r\n"));
-    EXPECT_EQ(ReadAll(Path("zivo.dat.txn")), saved);
+    EXPECT_TRUE(ReadAll(Path("zivo.dat.txn")).startsWith(saved)) << "the journal holds the same bytes, then its end line";
 
     TItemTree loaded;
     LoadDatabase(loaded.CreateRoot(), dir.path());

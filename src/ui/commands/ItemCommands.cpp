@@ -6,6 +6,7 @@
 #include "model/ItemFactory.h"
 #include "model/ItemTree.h"
 #include "model/RecordIO.h"
+#include "model/RegularFile.h"
 #include "model/TextCodec.h"
 #include "model/TreeNode.h"
 #include "model/TreeOps.h"
@@ -69,17 +70,17 @@ ItemRef* RefOf(const TZVBObject* container, const TZVBObject* item)
 
 void WriteClipboardFile(const QString& text)
 {
-    QSaveFile file(QString::fromUtf16(kClipboardFile));
-    if (!file.open(QIODevice::WriteOnly) || file.write(TextCodec::Encode(text)) < 0 || !file.commit())
-        throw EZendrivoError(QStringLiteral("Cannot write %1: %2").arg(QString::fromUtf16(kClipboardFile), file.errorString()));
+    const QString path = QString::fromUtf16(kClipboardFile);
+    RegularFile::CheckWriteTarget(path);
+    const QByteArray bytes = TextCodec::Encode(text);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw EZendrivoError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
 }
 
 QString ReadClipboardFile()
 {
-    QFile file(QString::fromUtf16(kClipboardFile));
-    if (!file.open(QIODevice::ReadOnly))
-        throw EReadError(QStringLiteral("Cannot read %1: %2").arg(QString::fromUtf16(kClipboardFile), file.errorString()));
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(RegularFile::Read(QString::fromUtf16(kClipboardFile)));
 }
 
 } // namespace
@@ -326,28 +327,36 @@ QString ItemCommands::CopyText(QString* plainText) const
     return records;
 }
 
-void ItemCommands::Copy()
+bool ItemCommands::CopySelection()
 {
     try {
         QString plain;
         QString records = CopyText(&plain);
         if (records.isEmpty())
-            return;
+            return false;
         // The clipboard file keeps the last copy, as a paste rewrites it too.
         WriteClipboardFile(records);
         records = ReadClipboardFile();
         ClipboardTransfer::Put(records, plain);
+        return true;
     } catch (const EZendrivoError& e) {
         ShowError(e.Message());
     }
+    return false;
+}
+
+void ItemCommands::Copy()
+{
+    CopySelection();
 }
 
 void ItemCommands::Cut()
 {
     if (DeleteDescription().isEmpty())
         return;
-    Copy();
-    Delete(false);
+    // What did not reach the clipboard stays where it is.
+    if (CopySelection())
+        Delete(false);
 }
 
 void ItemCommands::Paste()

@@ -62,6 +62,8 @@ private:
     QAction* MakeAction(const QString& text, const QString& name, const QKeySequence& shortcut, const QString& tip);
     void ShowError(const QString& message);
     QString CopyText(QString* plainText) const;
+    // Copies the selection; true when it reached the clipboard.
+    bool CopySelection();
     bool Ask(const QString& caption, const QString& text);
 
     PaneHost& m_form;

@@ -7,6 +7,7 @@
 #include "model/TextCodec.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
+#include "model/RegularFile.h"
 #include "platform/ExitWatchdog.h"
 #include "platform/RescueFile.h"
 #include "ui/shell/AutoSaver.h"
@@ -14,25 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-// Neither the database nor its crash copy is read beyond this size.
-constexpr qint64 kMaxDatabaseBytes = qint64(256) << 20;
-
-// Why PATH cannot be read as a database; empty when it can.
-QString Unreadable(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return QStringLiteral("%1 is not a regular file").arg(path);
-    if (info.size() > kMaxDatabaseBytes)
-        return QStringLiteral("%1 is larger than %2 MB").arg(path).arg(kMaxDatabaseBytes >> 20);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
-    return {};
-}
-} // namespace
 
 DesktopDatabase::DesktopDatabase(TItemTree& tree, const QString& directory, QObject* parent)
     : QObject(parent), m_tree(tree), m_directory(directory), m_autosave(new AutoSaver(tree, directory, this))
@@ -48,18 +30,30 @@ QString DesktopDatabase::DatabasePath() const
 
 void DesktopDatabase::LoadAtStart()
 {
-    const QString path = DatabasePath();
-    // A FIFO or a device would block the start for ever: only a regular
-    // file is opened.
-    if (QFileInfo(path).exists() || QFileInfo(path).isSymLink()) {
-        m_loadError = Unreadable(path);
-        if (!m_loadError.isEmpty()) {
-            SetReadOnly(true);
-            return;
-        }
-    }
-    LoadDatabase(m_tree.Root(), m_directory);
+    const TLoadResult load = LoadDatabase(m_tree.Root(), m_directory);
+    m_journal = JournalToRestore(load, m_directory);
     m_autosave->MarkClean();
+    if (load.Failed()) {
+        m_loadError = load.message;
+        SetReadOnly(true);
+    }
+}
+
+bool DesktopDatabase::RestoreJournal(QString* error)
+{
+    const TLoadResult restored = ::RestoreJournal(m_tree, m_directory);
+    if (restored.Failed()) {
+        if (error)
+            *error = restored.message;
+        return false;
+    }
+    m_journal = {};
+    m_loadError.clear();
+    if (m_readOnly)
+        SetReadOnly(false);
+    // "zivo.dat" does not hold this tree yet: the crash copy keeps it until a save.
+    m_autosave->MarkChanged();
+    return true;
 }
 
 void DesktopDatabase::SetReadOnly(bool readOnly)
@@ -79,16 +73,18 @@ void DesktopDatabase::Save()
 
 bool DesktopDatabase::Revert(QString* error)
 {
-    const QString path = DatabasePath();
-    if (QFileInfo(path).exists() || QFileInfo(path).isSymLink()) {
-        const QString reason = Unreadable(path);
-        if (!reason.isEmpty()) {
-            if (error)
-                *error = reason;
-            return false;
+    // A file that cannot be read leaves the tree as it was; one that reads
+    // but holds no records empties it and makes the database read-only.
+    const TLoadResult reverted = RevertToSaved(m_tree, m_directory);
+    if (reverted.Failed()) {
+        if (error)
+            *error = reverted.message;
+        if (m_tree.LoadFailed()) {
+            m_loadError = reverted.message;
+            SetReadOnly(true);
         }
+        return false;
     }
-    RevertToSaved(m_tree, m_directory);
     m_loadError.clear();
     if (m_readOnly)
         SetReadOnly(false);
@@ -112,19 +108,11 @@ QDateTime DesktopDatabase::AutosaveTime() const
 
 bool DesktopDatabase::RestoreAutosave(QString* error)
 {
-    const QString path = m_autosave->Path();
-    QString reason = Unreadable(path);
     QByteArray bytes;
-    if (reason.isEmpty()) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.read(kMaxDatabaseBytes + 1);
-        if (file.error() != QFileDevice::NoError)
-            reason = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
-    }
-    if (!reason.isEmpty()) {
+    QString reason;
+    if (RegularFile::TryRead(m_autosave->Path(), RegularFile::kMaxBytes, bytes, reason) != RegularFile::ReadStatus::Read) {
         if (error)
-            *error = reason;
+            *error = reason.isEmpty() ? QStringLiteral("%1 is gone").arg(m_autosave->Path()) : reason;
         return false;
     }
     ReplaceTree(bytes);

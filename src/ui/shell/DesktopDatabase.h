@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Database.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -25,6 +27,11 @@ public:
     // means an empty tree; any other failure is kept in LoadError() and
     // makes the database read-only.
     void LoadAtStart();
+    // A complete journal newer or better than "zivo.dat", found at start.
+    const TJournalRecovery& JournalRecovery() const { return m_journal; }
+    // Replaces the tree with the journal's records; the database is then
+    // writable again. False with *error when the journal did not read.
+    bool RestoreJournal(QString* error);
     QString LoadError() const { return m_loadError; }
     bool ReadOnly() const { return m_readOnly; }
 
@@ -63,6 +70,7 @@ private:
 
     TItemTree& m_tree;
     QString m_directory;
+    TJournalRecovery m_journal;
     AutoSaver* m_autosave = nullptr;
     QString m_loadError;
     bool m_readOnly = false;

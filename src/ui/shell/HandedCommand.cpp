@@ -51,7 +51,10 @@ HandOver::Reply RunHandedCommand(TMainForm& form, const QStringList& arguments, 
             form.SaveForCommand();
             saved = true;
         });
+        // Warnings go back to the sender's stderr, as the command line prints them.
+        CliSession::SetWarningSink([&err](const QString& line) { err << "zendrivo-cli: warning: " << line << '\n'; });
         reply.exitCode = RunCli(arguments, out, err);
+        CliSession::SetWarningSink(nullptr);
         if (reply.exitCode != 0 && !saved && form.Database().Snapshot() != before)
             form.Database().ReplaceTree(before);
     }

@@ -13,6 +13,19 @@ namespace StartupRecovery {
 Questions Dialogs(QWidget* parent, const bool* ending)
 {
     Questions ask;
+    ask.restoreJournal = [parent, ending](const QString& reason, const QDateTime& written) {
+        QMessageBox box(QMessageBox::Warning, AppInfo::ProductName(),
+                        QStringLiteral("%1.\n\nThe journal of the last save, written %2, is complete. "
+                                       "Use it instead?")
+                            .arg(reason, QLocale().toString(written, QLocale::ShortFormat)),
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        const int chosen = box.exec();
+        if (*ending)
+            return Answer::Cancelled;
+        return chosen == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    };
     ask.openReadOnly = [parent, ending](const QString& error) {
         QMessageBox box(QMessageBox::Critical, AppInfo::ProductName(),
                         QStringLiteral("The database could not be loaded:\n%1\n\n"
@@ -46,6 +59,21 @@ Questions Dialogs(QWidget* parent, const bool* ending)
 bool Run(TMainForm& form, const Questions& ask)
 {
     DesktopDatabase& database = form.Database();
+    if (database.JournalRecovery().available) {
+        switch (ask.restoreJournal(database.JournalRecovery().reason, database.JournalRecovery().written)) {
+        case Answer::Yes: {
+            QString error;
+            if (!database.RestoreJournal(&error))
+                QMessageBox::warning(&form, AppInfo::ProductName(), error);
+            form.RefreshAfterCommand();
+            break;
+        }
+        case Answer::No:
+            break;
+        case Answer::Cancelled:
+            return false;
+        }
+    }
     if (!database.LoadError().isEmpty())
         return ask.openReadOnly(database.LoadError()) == Answer::Yes;
     if (!database.HasNewerAutosave())

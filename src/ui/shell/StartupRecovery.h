@@ -8,14 +8,18 @@
 class QWidget;
 class TMainForm;
 
-// The questions of the start about the database: one that failed to load
-// (run read-only or quit), and a crash copy newer than it (restore or not).
+// The questions of the start about the database: a complete journal that is
+// better than it (use it or not), a database that failed to load (run
+// read-only or quit), and a crash copy newer than it (restore or not).
 namespace StartupRecovery {
 
 enum class Answer { Yes, No, Cancelled };
 
 struct Questions
 {
+    // Yes: use the journal (REASON says what is wrong with the database); No:
+    // go on without it; Cancelled: quit.
+    std::function<Answer(const QString& reason, const QDateTime& written)> restoreJournal;
     // Yes: run read-only; No or Cancelled: quit.
     std::function<Answer(const QString& error)> openReadOnly;
     // Yes: restore the copy; No: discard it; Cancelled: leave it for the next start.

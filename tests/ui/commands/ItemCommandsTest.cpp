@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QListView>
+#include <QMessageBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -238,4 +239,27 @@ TEST_F(ItemCommandsTest, FilesFromTheFileManagerMakeOneDocumentForTheFirstFile)
     ASSERT_EQ(ContentCount(root->Item()), 1);
     EXPECT_EQ(ContentAt(root->Item(), 0)->Item()->Title(), QStringLiteral("a.txt"));
     EXPECT_EQ(ContentAt(root->Item(), 0)->Item()->Value(), QStringLiteral("/home/u/a.txt"));
+}
+
+// When the copy fails (the clipboard file cannot be written), Cut used to
+// show the error and then delete the items anyway.
+TEST_F(ItemCommandsTest, CutDeletesOnlyWhatReachedTheClipboard)
+{
+    TTreeNode* person = AddContainer(root, 3, QStringLiteral("Jane"));
+    TZVBObject* phone = AddLeaf(person, 6, QStringLiteral("Office"), QStringLiteral("555"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("clipdata.dat")));
+    UseList(person, {phone});
+    QString shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->reject();
+        }
+    });
+    closer.start(10);
+    form->Commands().Cut();
+    closer.stop();
+    EXPECT_TRUE(shown.contains(QStringLiteral("clipdata.dat"))) << shown.toStdString();
+    EXPECT_EQ(ContentCount(person->Item()), 1) << "nothing reached the clipboard, so nothing is deleted";
 }

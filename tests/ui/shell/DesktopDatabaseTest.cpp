@@ -122,21 +122,3 @@ TEST_F(DesktopDatabaseTest, AnExitSaveThatFailsPutsTheTreeInARescueFile)
     EXPECT_TRUE(ReadAll(state.filePath(QStringLiteral("zendrivo/") + rescued[0])).contains("Rescued Person~~"));
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("zivo.dat"))));
 }
-
-TEST_F(DesktopDatabaseTest, AnExitSaveThatHangsEndsTheProcessWithARescueFile)
-{
-    // Opening a FIFO for writing blocks until a reader comes: none will.
-    ASSERT_EQ(::mkfifo(QFile::encodeName(Path(QStringLiteral("zivo.dat.txn"))).constData(), 0600), 0);
-    qputenv("XDG_STATE_HOME", state.path().toUtf8());
-    EXPECT_EXIT(
-        {
-            Desktop desktop(dir.path());
-            AddContainer(desktop.tree.Root(), 3, QStringLiteral("Hung Person"));
-            desktop.database.SaveAtExit(500);
-        },
-        ::testing::ExitedWithCode(1), "contacts were written to");
-    qunsetenv("XDG_STATE_HOME");
-    const QStringList rescued = QDir(state.filePath(QStringLiteral("zendrivo"))).entryList(QDir::Files);
-    ASSERT_EQ(rescued.size(), 1);
-    EXPECT_TRUE(ReadAll(state.filePath(QStringLiteral("zendrivo/") + rescued[0])).contains("Hung Person~~"));
-}

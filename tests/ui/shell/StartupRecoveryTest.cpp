@@ -54,6 +54,10 @@ protected:
     StartupRecovery::Questions Answering(Answer readOnly, Answer restore)
     {
         StartupRecovery::Questions ask;
+        ask.restoreJournal = [this, restore](const QString& reason, const QDateTime&) {
+            asked.append(QStringLiteral("journal: ") + reason);
+            return restore;
+        };
         ask.openReadOnly = [this, readOnly](const QString& error) {
             asked.append(QStringLiteral("read-only: ") + error);
             return readOnly;
@@ -125,6 +129,30 @@ TEST_F(DesktopStartTest, ADatabaseThatFailsToLoadStartsReadOnlyOrQuits)
     EXPECT_FALSE(QFileInfo(Path(QStringLiteral("zivo.dat"))).isFile());
 }
 
+TEST_F(DesktopStartTest, ACompleteJournalIsOfferedWhenTheDatabaseIsLost)
+{
+    {
+        TMainForm saved;
+        AddContainer(saved.Tree().Root(), 3, QStringLiteral("Only In The Journal"));
+        saved.SaveForCommand();
+    }
+    ASSERT_TRUE(QFile::remove(Path(QStringLiteral("zivo.dat"))));
+    {
+        // Quitting at the question keeps both files as they are.
+        TMainForm form;
+        EXPECT_FALSE(StartupRecovery::Run(form, Answering(Answer::No, Answer::Cancelled)));
+    }
+    TMainForm form;
+    EXPECT_TRUE(StartupRecovery::Run(form, Answering(Answer::No, Answer::Yes)));
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[1].startsWith(QStringLiteral("journal: ")));
+    ASSERT_EQ(form.Tree().Root()->Children().size(), 1u);
+    EXPECT_EQ(form.Tree().Root()->Children()[0]->Item()->Title(), QStringLiteral("Only In The Journal"));
+    EXPECT_FALSE(form.Database().ReadOnly());
+    form.SaveAtExit();
+    EXPECT_TRUE(ReadAll(Path(QStringLiteral("zivo.dat"))).contains("}Only In The Journal~~"));
+}
+
 TEST_F(DesktopStartTest, AHandedOverCommandThatFailsLeavesTheLiveTreeAsItWas)
 {
     TMainForm form;
@@ -144,7 +172,7 @@ TEST_F(DesktopStartTest, AHandedOverCommandThatFailsLeavesTheLiveTreeAsItWas)
     const HandOver::Reply failed =
         RunHandedCommand(form, {QStringLiteral("import"), QStringLiteral("a.vcf"), QStringLiteral("big.vcf")}, files.path());
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_TRUE(failed.err.contains(QStringLiteral("too large"))) << failed.err.toStdString();
+    EXPECT_TRUE(failed.err.contains(QStringLiteral("larger than"))) << failed.err.toStdString();
     ASSERT_EQ(form.Tree().Root()->Children().size(), 1u);
     EXPECT_EQ(form.Tree().Root()->Children()[0]->Item()->Title(), QStringLiteral("Unsaved Folder"));
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("zivo.dat"))));

@@ -1,0 +1,109 @@
+#include "model/Journal.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace Journal {
+
+namespace {
+constexpr QByteArrayView kOpen = "{End of journal ";
+constexpr QByteArrayView kClose = "}\r\n";
+// "{End of journal 1234 0123abcd}\r\n": 16 + up to 19 + 1 + 8 + 3 bytes.
+constexpr qsizetype kMaxTrailer = 64;
+
+// Parses a closing line at the end of tail; the length of the line in *size.
+bool ParseTrailer(QByteArrayView tail, qint64* bodySize, quint32* checksum, qsizetype* size)
+{
+    if (!tail.endsWith(kClose))
+        return false;
+    const qsizetype start = tail.lastIndexOf(kOpen);
+    if (start < 0)
+        return false;
+    const QByteArrayView inner = tail.sliced(start + kOpen.size(), tail.size() - start - kOpen.size() - kClose.size());
+    const qsizetype blank = inner.indexOf(' ');
+    if (blank <= 0)
+        return false;
+    bool sizeOk = false;
+    bool sumOk = false;
+    const qint64 length = inner.first(blank).toLongLong(&sizeOk);
+    const QByteArrayView hex = inner.sliced(blank + 1);
+    const quint32 sum = hex.size() == 8 ? static_cast<quint32>(hex.toULong(&sumOk, 16)) : 0;
+    if (!sizeOk || !sumOk || length < 0)
+        return false;
+    *bodySize = length;
+    *checksum = sum;
+    *size = tail.size() - start;
+    return true;
+}
+} // namespace
+
+quint32 Checksum(QByteArrayView bytes)
+{
+    uLong crc = ::crc32(0L, Z_NULL, 0);
+    const auto* data = reinterpret_cast<const Bytef*>(bytes.data());
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const auto step = static_cast<uInt>(std::min<qsizetype>(left, std::numeric_limits<uInt>::max()));
+        crc = ::crc32(crc, data, step);
+        data += step;
+        left -= step;
+    }
+    return static_cast<quint32>(crc);
+}
+
+QByteArray Seal(QByteArrayView database)
+{
+    QByteArray out;
+    out.reserve(database.size() + kMaxTrailer);
+    out.append(database);
+    out.append(kOpen);
+    out.append(QByteArray::number(database.size()));
+    out.append(' ');
+    out.append(QByteArray::number(Checksum(database), 16).rightJustified(8, '0'));
+    out.append(kClose);
+    return out;
+}
+
+QByteArray Unseal(QByteArrayView journal)
+{
+    qint64 bodySize = 0;
+    quint32 checksum = 0;
+    qsizetype trailer = 0;
+    const QByteArrayView tail = journal.last(std::min(journal.size(), kMaxTrailer));
+    if (!ParseTrailer(tail, &bodySize, &checksum, &trailer))
+        return {};
+    if (bodySize != journal.size() - trailer)
+        return {};
+    const QByteArrayView body = journal.first(journal.size() - trailer);
+    if (Checksum(body) != checksum)
+        return {};
+    return body.isEmpty() ? QByteArray("", 0) : body.toByteArray();
+}
+
+Trailer ReadTrailer(const QString& path)
+{
+    Trailer result;
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    const qint64 size = file.size();
+    if (!file.seek(std::max<qint64>(0, size - kMaxTrailer)))
+        return result;
+    const QByteArray tail = file.read(kMaxTrailer);
+    qsizetype trailer = 0;
+    if (!ParseTrailer(tail, &result.bodySize, &result.checksum, &trailer) || result.bodySize != size - trailer)
+        return result;
+    result.found = true;
+    result.modified = info.lastModified();
+    return result;
+}
+
+} // namespace Journal
