@@ -2,8 +2,10 @@
 #include "platform/DataPaths.h"
 #include "ui/common/AppInfo.h"
 #include "ui/shell/MainFormAutomation.h"
+#include "ui/shell/HandedCommand.h"
 #include "ui/shell/SignalWatcher.h"
 #include "ui/shell/StartupOptions.h"
+#include "ui/shell/StartupRecovery.h"
 #include "ui/shell/TLogicForm.h"
 #include "ui/shell/TMainForm.h"
 #include "ui/shell/TPBJustOne.h"
@@ -11,6 +13,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSessionManager>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -33,25 +37,49 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // A second start hands its arguments to the first and ends here.
+    // A second start hands its arguments to the first and ends here; the
+    // first owns the database until it ends.
     TPBJustOne justOne;
-    if (justOne.HandOver(arguments))
+    switch (justOne.Begin(arguments)) {
+    case TPBJustOne::Start::HandedOver:
         return 0;
+    case TPBJustOne::Start::Busy:
+        std::fprintf(stderr, "zendrivo: %s\n", qPrintable(justOne.BusyMessage()));
+        QMessageBox::critical(nullptr, AppInfo::ProductName(), justOne.BusyMessage());
+        return 1;
+    case TPBJustOne::Start::First:
+        break;
+    }
 
     SignalWatcher signals;
+    bool ending = false;
+    QObject::connect(&signals, &SignalWatcher::TerminationRequested, &app, [&ending] {
+        ending = true;
+        // A question of the start is answered "ending"; the loop, once it runs, ends.
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+        QApplication::quit();
+    });
     TLogicForm tray;
     TMainForm form;
+    if (!StartupRecovery::Run(form, StartupRecovery::Dialogs(&form, &ending)) || ending)
+        return ending ? 0 : 1;
     tray.SetMainForm(&form);
     form.SetOwnCommandLine(arguments);
     MainFormAutomation automation(form, automationStart);
     QObject::connect(&automation, &MainFormAutomation::QuitRequested, &app, &QApplication::quit);
     QObject::connect(&justOne, &TPBJustOne::ArgumentsReceived, &form, &TMainForm::HandleCommandLine);
+    justOne.SetCommandRunner([&form](const QStringList& command, const QString& directory) {
+        return RunHandedCommand(form, command, directory);
+    });
+    // A dialog may hold an item of the tree: handed-over commands wait for it.
+    justOne.SetBusyCheck([] { return QApplication::activeModalWidget() != nullptr; });
     QObject::connect(&tray, &TLogicForm::ExitRequested, &app, &QApplication::quit);
-    QObject::connect(&signals, &SignalWatcher::TerminationRequested, &app, &QApplication::quit);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager&) { form.SaveAtExit(); });
     QObject::connect(&app, &QApplication::aboutToQuit, &form, &TMainForm::SaveAtExit);
 
     if (!startHidden)
         tray.Restore();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    return form.ExitSaveFailed() ? 1 : code;
 }

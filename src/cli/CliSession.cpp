@@ -1,16 +1,38 @@
 #include "cli/CliSession.h"
 
+#include "cli/WriterAccess.h"
+#include "platform/DatabaseLock.h"
+
 #include "model/Database.h"
 #include "model/Exceptions.h"
 #include "model/TreeNode.h"
 #include "platform/DataPaths.h"
 
+#include <QFile>
 #include <QTextStream>
+
+#include <sys/stat.h>
 
 #include <vector>
 
 namespace {
 bool keepTrees = false;
+TItemTree* hostTree = nullptr;
+std::function<void()> hostSave;
+
+CliSession::FileStamp StampOf(const QString& path)
+{
+    CliSession::FileStamp stamp;
+    struct stat info{};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return stamp;
+    stamp.exists = true;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = info.st_size;
+    stamp.modifiedNs = static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return stamp;
+}
 // Never destroyed (static destructors would free the trees after all), and
 // still reachable, so leak checkers do not count them.
 std::vector<std::unique_ptr<TItemTree>>& KeptTrees()
@@ -44,11 +66,18 @@ void CliSession::Warn(const QString& line)
     QTextStream(stderr) << "zendrivo-cli: warning: " << line << '\n';
 }
 
-CliSession::CliSession() : m_tree(std::make_unique<TItemTree>())
+CliSession::CliSession()
 {
     QString error;
     if (!DataPaths::EnterDataDirectory(&error))
         throw CliError(error);
+    if (hostTree) {
+        m_tree = hostTree;
+        return;
+    }
+    m_owned = std::make_unique<TItemTree>();
+    m_tree = m_owned.get();
+    m_loaded = StampOf(QString::fromUtf16(kDatabaseFile));
     const TLoadResult load = LoadDatabase(m_tree->CreateRoot());
     const TJournalRecovery recovery = JournalToRestore(load);
     if (recovery.available) {
@@ -69,8 +98,25 @@ CliSession::CliSession() : m_tree(std::make_unique<TItemTree>())
 
 CliSession::~CliSession()
 {
-    if (keepTrees)
-        KeptTrees().push_back(std::move(m_tree));
+    if (keepTrees && m_owned)
+        KeptTrees().push_back(std::move(m_owned));
+}
+
+CliSession::HostScope::HostScope(TItemTree& tree, std::function<void()> save)
+{
+    hostTree = &tree;
+    hostSave = std::move(save);
+}
+
+CliSession::HostScope::~HostScope()
+{
+    hostTree = nullptr;
+    hostSave = nullptr;
+}
+
+bool CliSession::Hosted()
+{
+    return hostTree != nullptr;
 }
 
 TTreeNode* CliSession::NodeAt(const QString& path) const
@@ -84,10 +130,25 @@ TTreeNode* CliSession::NodeAt(const QString& path) const
 void CliSession::Save()
 {
     try {
-        SaveDatabase(*m_tree);
+        if (!m_owned)
+            hostSave();
+        else if (WriterAccess::Current())
+            SaveDatabase(*m_tree);
+        else
+            SaveUnlocked();
     } catch (const ESaveError& e) {
         throw CliError(e.Message() + u": " + e.Detail());
     }
+}
+
+void CliSession::SaveUnlocked()
+{
+    DatabaseLock lock;
+    if (!lock.TryLock(10000))
+        throw CliError(lock.InUseMessage());
+    if (StampOf(QString::fromUtf16(kDatabaseFile)) != m_loaded)
+        throw CliError(QStringLiteral("The database was changed by another program while this command ran; nothing was saved"));
+    SaveDatabase(*m_tree);
 }
 
 CliArguments::CliArguments(const QStringList& args, const QStringList& valueOptions, const QStringList& flags)

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CliSession.h"
+#include "cli/WriterAccess.h"
 #include "model/Exceptions.h"
 
 const std::vector<CliCommand>& AllCommands()
@@ -43,6 +44,11 @@ int RunCli(const QStringList& args, QTextStream& out, QTextStream& err)
         if (c.name != args[0])
             continue;
         try {
+            WriterAccess access;
+            if (c.changesDatabase && !CliSession::Hosted()) {
+                if (const auto handedOver = access.Acquire(args, out, err))
+                    return *handedOver;
+            }
             return c.run(args.mid(1), out);
         } catch (const CliError& e) {
             err << "zendrivo-cli: " << e.Message() << '\n';

@@ -15,6 +15,9 @@ struct CliCommand
     QString usage;   // "tree [PATH]"
     QString summary; // one line for --help
     std::function<int(const QStringList& args, QTextStream& out)> run;
+    // True for a command that saves the database: it runs only as the
+    // database's one owner, or inside the desktop program when that owns it.
+    bool changesDatabase = false;
 };
 
 // Every subcommand, in the order --help lists them.
@@ -31,5 +34,6 @@ std::vector<CliCommand> ReportCliCommands();
 // Whether the command paints (and so needs a GUI application on the offscreen platform).
 bool CommandPaints(const QStringList& args);
 
-// Runs zendrivo-cli with its arguments (without the program name).
+// Runs zendrivo-cli with its arguments (without the program name). Inside
+// the desktop program (a CliSession::HostScope is open) commands work on its tree.
 int RunCli(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -98,8 +98,8 @@ std::vector<CliCommand> DatabaseCommands()
         {QStringLiteral("tree"), QStringLiteral("tree [PATH]"),
          QStringLiteral("print the tree (or the subtree at PATH), one item a line"), Tree},
         {QStringLiteral("resave"), QStringLiteral("resave"),
-         QStringLiteral("load the database and save it again through the journal"), Resave},
+         QStringLiteral("load the database and save it again through the journal"), Resave, true},
         {QStringLiteral("import"), QStringLiteral("import FILE... [--into PATH] [--org-cards organization|person]"),
-         QStringLiteral("import exchange files (.zvd) below My Contacts and card files (.vcf) below PATH, and save"), Import},
+         QStringLiteral("import exchange files (.zvd) below My Contacts and card files (.vcf) below PATH, and save"), Import, true},
     };
 }

@@ -46,6 +46,6 @@ std::vector<CliCommand> DelimitedCommands()
     return {
         {QStringLiteral("import-csv"),
          QStringLiteral("import-csv FILE --type TYPE --fields \"F1,...\" [--tab] [--into PATH]"),
-         QStringLiteral("import comma- or tab-separated rows as items of TYPE and save"), ImportCsv},
+         QStringLiteral("import comma- or tab-separated rows as items of TYPE and save"), ImportCsv, true},
     };
 }

@@ -88,14 +88,14 @@ std::vector<CliCommand> ImportCommands()
 {
     return {
         {QStringLiteral("import-favorites"), QStringLiteral("import-favorites DIR [--into PATH]"),
-         QStringLiteral("import a folder tree of Internet shortcuts (.url) as websites"), ImportFavoritesCommand},
+         QStringLiteral("import a folder tree of Internet shortcuts (.url) as websites"), ImportFavoritesCommand, true},
         {QStringLiteral("import-bookmarks"), QStringLiteral("import-bookmarks FILE|DIR"),
          QStringLiteral("import the links of a bookmark page (bookmark.htm) into a folder below the root"),
-         ImportBookmarksCommand},
+         ImportBookmarksCommand, true},
         {QStringLiteral("import-addressbook"), QStringLiteral("import-addressbook FILE|DIR"),
          QStringLiteral("import the mail links of an address-book page (address.htm) as e-mail items"),
-         ImportAddressBookCommand},
+         ImportAddressBookCommand, true},
         {QStringLiteral("import-nicknames"), QStringLiteral("import-nicknames FILE|DIR"),
-         QStringLiteral("import a nicknames file (nndbase.txt) into \"Eudora Addresses\""), ImportNicknamesCommand},
+         QStringLiteral("import a nicknames file (nndbase.txt) into \"Eudora Addresses\""), ImportNicknamesCommand, true},
     };
 }

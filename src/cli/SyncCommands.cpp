@@ -199,6 +199,6 @@ std::vector<CliCommand> SyncCommands()
          u"bind the folder at PATH to a CardDAV address book (URL: the book, or only the server) or unbind it"_s,
          CardDav},
         {u"sync"_s, u"sync [PATH] [--password-file FILE]"_s,
-         u"sync the bound folder at PATH (default: every bound folder) with its address book"_s, Sync},
+         u"sync the bound folder at PATH (default: every bound folder) with its address book"_s, Sync, true},
     };
 }

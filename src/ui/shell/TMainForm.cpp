@@ -19,6 +19,9 @@
 #include "ui/panes/ItemListPane.h"
 #include "ui/panes/ItemPopupMenu.h"
 #include "ui/shell/MainWindowHost.h"
+#include "ui/shell/AutoSaver.h"
+#include "ui/shell/DesktopDatabase.h"
+#include "platform/RescueFile.h"
 #include "ui/dialogs/DialogHooks.h"
 #include "ui/shell/CheckedAdapter.h"
 #include "ui/shell/MainWindowSettings.h"
@@ -48,6 +51,7 @@
 #include <QPointer>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -81,7 +85,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
 
     // The root "My Contacts" and the database below it, before any view exists.
     TTreeNode* root = m_tree.CreateRoot();
-    LoadDatabase(root);
+    m_database = new DesktopDatabase(m_tree, QDir::currentPath(), this);
+    connect(m_database, &DesktopDatabase::ReadOnlyChanged, this, [this](bool readOnly) {
+        setWindowTitle(readOnly ? AppInfo::ProductName() + QStringLiteral(" (read-only)") : AppInfo::ProductName());
+    });
+    m_database->LoadAtStart();
 
     CreatePanes();
     m_commands = new ItemCommands(*this);
@@ -99,10 +107,17 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_un
     SelectNode(root);
     m_activePane = QStringLiteral("Folders");
     CreateSettings();
+    connect(&m_database->Autosave(), &AutoSaver::Failed, this, [this](const QString& message) {
+        m_panels[0]->setText(message);
+        RescueFile::Report(message);
+    });
 }
 
 TMainForm::~TMainForm()
 {
+    // The database watches the tree, which is a member and goes before the children.
+    delete m_database;
+    m_database = nullptr;
     // The views go first: they call into the models, whose icons and
     // filters live in members that are destroyed before the children.
     delete takeCentralWidget();
@@ -492,8 +507,14 @@ void TMainForm::InstallSync()
 
 bool TMainForm::SaveDatabaseCommand()
 {
+    if (m_database->ReadOnly()) {
+        ShowError(QStringLiteral("Zendrivo runs read-only because the database could not be loaded:\n%1\n\n"
+                                 "Nothing is saved over it. \"Revert to Saved\" tries the database again.")
+                      .arg(m_database->LoadError()));
+        return false;
+    }
     try {
-        SaveDatabase(m_tree);
+        m_database->Save();
         return true;
     } catch (const ESaveError& e) {
         QMessageBox::critical(this, QStringLiteral("Error"), QString::fromUtf16(kSaveFailedMessage), QMessageBox::Cancel);
@@ -510,7 +531,11 @@ void TMainForm::RevertToSavedCommand()
         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer != QMessageBox::Ok)
         return;
-    RevertToSaved(m_tree);
+    QString error;
+    if (!m_database->Revert(&error)) {
+        ShowError(error);
+        return;
+    }
     m_folders->expand(m_folderModel->index(0, 0));
     SelectNode(m_tree.Root());
     RefreshListPane(m_tree.Root());
@@ -521,10 +546,23 @@ void TMainForm::SaveAtExit()
     if (m_saved)
         return;
     m_saved = true;
-    SaveDatabaseCommand();
+    // The program is ending (maybe at SIGTERM or logout): nothing here may
+    // wait on a dialog.
+    m_exitSaveFailed = !m_database->SaveAtExit();
     m_settings->Save();
     if (!m_tools->Save())
-        ShowError(QStringLiteral("The tools could not be written to %1.").arg(ProfileFile::Default()));
+        RescueFile::Report(QStringLiteral("The tools could not be written to %1.").arg(ProfileFile::Default()));
+}
+
+void TMainForm::SaveForCommand()
+{
+    m_database->Save();
+}
+
+void TMainForm::RefreshAfterCommand()
+{
+    TTreeNode* node = SelectedNode();
+    RefreshListPane(node ? node : m_tree.Root());
 }
 
 void TMainForm::ShowMainWindow()

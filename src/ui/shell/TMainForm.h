@@ -11,6 +11,7 @@
 
 class FolderTreeModel;
 class ItemListModel;
+class DesktopDatabase;
 class DropCommands;
 class FilterController;
 class FindController;
@@ -84,8 +85,15 @@ public:
     // Folders bound to address books: the controller and its menu entry.
     void InstallSync();
     void RevertToSavedCommand();
-    // At the end of the program: the database and the settings.
+    // At the end of the program: the database and the settings. Never waits
+    // on the user; a database that could not be saved goes to a rescue file.
     void SaveAtExit();
+    bool ExitSaveFailed() const { return m_exitSaveFailed; }
+    DesktopDatabase& Database() const { return *m_database; }
+    // A command handed over by zendrivo-cli: its save (throws ESaveError),
+    // then the panes show what it changed.
+    void SaveForCommand();
+    void RefreshAfterCommand();
 
     int DocumentImageIndex(const QString& path, int currentIndex);
     ImageLists& Images() const { return *m_images; }
@@ -150,5 +158,7 @@ private:
     QString m_activePane = QStringLiteral("Folders");
     bool m_firstShow = true;
     bool m_saved = false;
+    bool m_exitSaveFailed = false;
+    DesktopDatabase* m_database = nullptr;
     QStringList m_ownCommandLine;
 };
