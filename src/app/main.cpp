@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     QObject::connect(&justOne, &TPBJustOne::ArgumentsReceived, &form, &TMainForm::HandleCommandLine);
     QObject::connect(&tray, &TLogicForm::ExitRequested, &app, &QApplication::quit);
     QObject::connect(&signals, &SignalWatcher::TerminationRequested, &app, &QApplication::quit);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager&) { form.SaveAtExit(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager&) { form.SaveForSession(); });
     QObject::connect(&app, &QApplication::aboutToQuit, &form, &TMainForm::SaveAtExit);
 
     if (!startHidden)

@@ -82,6 +82,8 @@ public:
     void RevertToSavedCommand();
     // At the end of the program: the database and the settings.
     void SaveAtExit();
+    // The desktop's request to save before the session ends; may come many times.
+    void SaveForSession();
 
     int DocumentImageIndex(const QString& path, int currentIndex);
     ImageLists& Images() const { return *m_images; }
@@ -117,6 +119,9 @@ private:
     void UpOneLevel();
     void ImportArgument(const QString& argument);
     void ShowError(const QString& message);
+    void SaveAll();
+    // About two thirds of the screen, centred.
+    void PlaceForFirstStart();
 
     TItemTree m_tree;
     std::unique_ptr<MainWindowHost> m_host;
