@@ -13,10 +13,10 @@ bool StartsWith(QByteArrayView text, QByteArrayView prefix)
     return text.size() >= prefix.size() && text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
 }
 
-// The eight names are tested as prefixes, so NOTE is kept (and never looked at).
+// The names are tested as prefixes, so NOTE is kept too (by "N").
 bool IsReadName(QByteArrayView name)
 {
-    for (QByteArrayView known : {"FN", "N", "ADR", "TEL", "EMAIL", "TITLE", "ORG", "URL"}) {
+    for (QByteArrayView known : {"FN", "N", "ADR", "TEL", "EMAIL", "TITLE", "ORG", "URL", "BDAY"}) {
         if (StartsWith(name, known))
             return true;
     }

@@ -112,8 +112,10 @@ std::int32_t ParseInteger(QStringView text)
 
 bool IsUrl(const QString& text)
 {
-    static const std::array<QStringView, 7> schemes = {
-        u"http:", u"wais:", u"news:", u"ftp:", u"mailto:", u"gopher:", u"telnet:"};
+    // The old schemes, and those that addresses carry today.
+    static const std::array<QStringView, 13> schemes = {
+        u"http:", u"wais:", u"news:", u"ftp:", u"mailto:", u"gopher:", u"telnet:",
+        u"https:", u"ftps:", u"sftp:", u"file:", u"irc:", u"ircs:"};
     if (text.size() <= 7)
         return false;
     for (QStringView scheme : schemes) {

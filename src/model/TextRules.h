@@ -35,7 +35,8 @@ struct ScannedInteger
 ScannedInteger ScanInteger(QStringView text);
 
 // True for texts of more than 7 characters that begin, ignoring case, with
-// http:, wais:, news:, ftp:, mailto:, gopher: or telnet:.
+// http:, https:, ftp:, ftps:, sftp:, file:, mailto:, news:, irc:, ircs:,
+// wais:, gopher: or telnet:.
 bool IsUrl(const QString& text);
 
 // An Internet mail address is one that contains "@".

@@ -1,8 +1,10 @@
 #include "model/Card.h"
+#include "model/Clock.h"
 #include "model/ItemCard.h"
 #include "model/ItemFactory.h"
 #include "model/OrgObject.h"
 #include "model/PersonObject.h"
+#include "model/RecurringDate.h"
 #include "model/TextRules.h"
 #include "model/TreeNode.h"
 
@@ -13,22 +15,30 @@ namespace {
 // preferred one becomes the primary link of its kind.
 void TakeContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card, QStringView name)
 {
+    // Other programs' cards (those with a version line) give the address as
+    // post-office box, extended address, street; ours give lines 1 to 3.
+    const bool foreign = card.Find(u"VERSION") != nullptr;
     TTreeNode* node = owner->Node();
     for (int at = card.IndexOf(name); at >= 0; at = card.IndexOf(name)) {
         const TCardProperty& property = card.At(at);
         int code = ClassCode::EMail;
         QString details;
+        QString value = property.ValueAt(0);
         if (name == u"ADR") {
             code = ClassCode::Address;
             QStringList parts;
             for (int i = 0; i < 7; ++i)
                 parts.append(TextRules::Clean(property.ValueAt(i)));
+            if (foreign) {
+                parts.swapItemsAt(0, 2);
+                value = parts.at(0);
+            }
             details = u"{Addr}" + parts.join(u"~~");
         } else if (name == u"TEL") {
             code = property.Has(CardParameter::Fax) ? ClassCode::Fax : ClassCode::Phone;
         }
         const ItemHandle child =
-            CreateItem(code, property.ParameterDescription(), property.ValueAt(0), 0, details, node, QString());
+            CreateItem(code, property.ParameterDescription(), value, 0, details, node, QString());
         if (property.Has(CardParameter::Pref))
             *primaries.ForClass(code) = child.Item()->Title();
         card.Delete(at);
@@ -47,6 +57,52 @@ void ImportContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card
     CreateItem(ClassCode::Website, label, card.At(url).ValueAt(0), 0, QString(), owner->Node(), QString());
     primaries.Website = label;
     card.Delete(url);
+}
+
+// Names are otherwise matched as prefixes: "NOTE" must not find "N".
+const TCardProperty* Exactly(const TCard& card, QStringView name)
+{
+    for (int i = 0; i < card.Count(); ++i) {
+        if (card.At(i).Name().compare(name, Qt::CaseInsensitive) == 0)
+            return &card.At(i);
+    }
+    return nullptr;
+}
+
+// "1970-03-15", "19700315", "1970-03-15T08:00:00Z"; without a year
+// ("--0315", "--03-15") this year's date.
+QDate BirthdayOf(const QString& text)
+{
+    QString date = text.trimmed().section(u'T', 0, 0);
+    const bool yearless = date.startsWith(u"--");
+    date.remove(u'-');
+    if (yearless)
+        date.prepend(QString::number(Clock::Today().year()));
+    if (date.size() != 8)
+        return {};
+    return QDate::fromString(date, u"yyyyMMdd");
+}
+
+// The card's birthday as a yearly date item, its note as the comment, where
+// the person has neither yet.
+void ImportBirthdayAndNote(TZVBObject* person, const TCard& card)
+{
+    if (const TCardProperty* note = Exactly(card, u"NOTE"); note && person->Comment().isEmpty())
+        person->SetComment(note->Values().join(u","));
+    const TCardProperty* bday = Exactly(card, u"BDAY");
+    const QDate date = bday ? BirthdayOf(bday->ValueAt(0)) : QDate();
+    if (!date.isValid())
+        return;
+    const QString title = QStringLiteral("Birthday");
+    for (const auto& ref : person->Contents()) {
+        if (ref->Item()->ClassCode() == ClassCode::Reminder && ref->Item()->Title() == title)
+            return;
+    }
+    TRecurringDate recurrence;
+    recurrence.SetDate(date);
+    recurrence.SetRecurMode(2);
+    CreateItem(ClassCode::Reminder, title, recurrence.DateText(), 0, u"{Remd}" + recurrence.AsText(), person->Node(),
+               QString());
 }
 
 TCardProperty PropertyOf(const QString& line)
@@ -93,6 +149,7 @@ void TPersonObject::ImportVCard(TCard& card)
         SetTitle(m_firstName + u' ' + m_lastName);
     StoreValue(FullName());
     ImportContactPoints(this, m_primaries, card);
+    ImportBirthdayAndNote(this, card);
 }
 
 bool BuildItemCard(const TZVBObject& item, TCard& card)

@@ -4,6 +4,7 @@
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
 #include "model/PersonObject.h"
+#include "model/ReminderObject.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -148,11 +149,12 @@ TEST(VCardLines, CardBoundaries)
     const std::vector<TCard> cards = Cards("junk\nbegin:vcard\nfn:One\nend:vcard\nFN:outside\nBEGIN:VCARD\nFN:Two");
     ASSERT_EQ(cards.size(), 2U);
     EXPECT_EQ(cards[1].Find(u"FN")->ValueAt(0), u"Two");
-    // Only the eight names (as prefixes) are kept; a head without name is dropped.
+    // Only the read names (as prefixes) are kept; a head without name is dropped.
     const std::vector<TCard> one = Cards("BEGIN:VCARD\nNOTE:n\nX-FOO:x\nBDAY:1\nTELEX:t\nFN\n:v\nEND:VCARD\n");
     ASSERT_EQ(one.size(), 1U);
-    EXPECT_EQ(one[0].Count(), 2);
-    EXPECT_EQ(one[0].At(1).Name(), u"TELEX");
+    EXPECT_EQ(one[0].Count(), 3);
+    EXPECT_EQ(one[0].At(1).Name(), u"BDAY");
+    EXPECT_EQ(one[0].At(2).Name(), u"TELEX");
     EXPECT_TRUE(Cards("").empty());
     EXPECT_TRUE(Cards("\xFF\xFE").empty());
 }
@@ -259,4 +261,55 @@ TEST(VCardPersons, OtherProgramsCardsAreNamedByFullNameOursByTitle)
     ImportedCards own;
     ASSERT_EQ(own.Import("BEGIN:VCARD\r\nN:Miller;Jane;;\r\nFN: Jane Miller\r\nTITLE:Jane\r\nEND:VCARD\r\n"), 1);
     EXPECT_EQ(own.Item(0)->Title(), QStringLiteral("Jane"));
+}
+
+TEST(VCardPersons, OtherProgramsAddressesPutTheStreetOnTheFirstLine)
+{
+    ImportedCards foreign;
+    ASSERT_EQ(foreign.Import("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Miller;Jane;;;\r\nFN:Jane Miller\r\n"
+                             "ADR;TYPE=WORK:PO Box 7;Building C;12 Main Street;Springfield;IL;62701;USA\r\n"
+                             "ADR;TYPE=HOME:;;3 Elm Road;Springfield;;;\r\nEND:VCARD\r\n"),
+              1);
+    const auto* work = static_cast<const TAddressObject*>(ImportedCards::Leaf(foreign.Item(0), ClassCode::Address, 0));
+    const auto* home = static_cast<const TAddressObject*>(ImportedCards::Leaf(foreign.Item(0), ClassCode::Address, 1));
+    ASSERT_TRUE(work && home);
+    EXPECT_EQ(work->Lines(), (QStringList{u"12 Main Street"_qs, u"Building C"_qs, u"PO Box 7"_qs}));
+    EXPECT_EQ(work->Value(), u"12 Main Street"_qs);
+    EXPECT_EQ(work->City(), u"Springfield"_qs);
+    EXPECT_EQ(home->Lines().value(0), u"3 Elm Road"_qs);
+    EXPECT_EQ(home->Value(), u"3 Elm Road"_qs);
+
+    // Our own cards carry no version line and their three lines in order.
+    ImportedCards own;
+    ASSERT_EQ(own.Import("BEGIN:VCARD\r\nN:Miller;Jane;;\r\nTITLE:Jane\r\n"
+                         "ADR;HOME:Line one;Line two;Line three;Springfield;IL;62701;USA\r\nEND:VCARD\r\n"),
+              1);
+    const auto* mine = static_cast<const TAddressObject*>(ImportedCards::Leaf(own.Item(0), ClassCode::Address));
+    ASSERT_NE(mine, nullptr);
+    EXPECT_EQ(mine->Lines(), (QStringList{u"Line one"_qs, u"Line two"_qs, u"Line three"_qs}));
+    EXPECT_EQ(mine->Value(), u"Line one"_qs);
+}
+
+TEST(VCardPersons, ABirthdayBecomesAYearlyDateAndTheNoteTheComment)
+{
+    ImportedCards cards;
+    ASSERT_EQ(cards.Import("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Miller;Jane;;;\r\nFN:Jane Miller\r\n"
+                           "BDAY:1970-03-15\r\nNOTE:Met at the fair\\, 2019\r\nEND:VCARD\r\n"
+                           "BEGIN:VCARD\r\nVERSION:4.0\r\nN:Doe;John;;;\r\nFN:John Doe\r\nBDAY:19851224T080000Z\r\n"
+                           "END:VCARD\r\n"
+                           "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Roe;Rob;;;\r\nFN:Rob Roe\r\nBDAY:not a date\r\nEND:VCARD\r\n"),
+              3);
+    const TZVBObject* jane = cards.Item(0);
+    EXPECT_EQ(jane->Comment(), u"Met at the fair, 2019"_qs);
+    const auto* birthday = static_cast<const TReminderObject*>(ImportedCards::Leaf(jane, ClassCode::Reminder));
+    ASSERT_NE(birthday, nullptr);
+    EXPECT_EQ(birthday->Title(), u"Birthday"_qs);
+    EXPECT_EQ(birthday->Recurrence().AsDate(), QDate(1970, 3, 15));
+    EXPECT_EQ(birthday->Recurrence().RecurMode(), 2);
+    // The person's name "N" is no note.
+    EXPECT_EQ(cards.Item(1)->Comment(), QString());
+    const auto* john = static_cast<const TReminderObject*>(ImportedCards::Leaf(cards.Item(1), ClassCode::Reminder));
+    ASSERT_NE(john, nullptr);
+    EXPECT_EQ(john->Recurrence().AsDate(), QDate(1985, 12, 24));
+    EXPECT_EQ(ImportedCards::LeafCount(cards.Item(2), ClassCode::Reminder), 0);
 }

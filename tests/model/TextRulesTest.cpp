@@ -46,7 +46,9 @@ TEST(TextRules, UrlsNeedAKnownSchemeAndMoreThanSevenCharacters)
     EXPECT_TRUE(IsUrl(QStringLiteral("mailto:x@y")));
     EXPECT_TRUE(IsUrl(QStringLiteral("telnet:host")));
     EXPECT_FALSE(IsUrl(QStringLiteral("ftp:a.b")));  // seven characters
-    EXPECT_FALSE(IsUrl(QStringLiteral("https://example.org")));
+    EXPECT_TRUE(IsUrl(QStringLiteral("https://example.org")));
+    EXPECT_TRUE(IsUrl(QStringLiteral("SFTP://host/dir")));
+    EXPECT_FALSE(IsUrl(QStringLiteral("https:/")));  // seven characters
     EXPECT_FALSE(IsUrl(QStringLiteral("www.example.org")));
     EXPECT_TRUE(IsInternetMail(QStringLiteral("a_1-b@c")));
     EXPECT_FALSE(IsInternetMail(QStringLiteral("Jane Miller")));

@@ -1,3 +1,4 @@
+#include "ui/common/PlainMessage.h"
 #include "ui/commands/DropCommands.h"
 
 #include "model/Exceptions.h"
@@ -39,13 +40,14 @@ bool DropCommands::Ask(const QString& text)
 {
     if (m_question)
         return m_question(text);
-    return QMessageBox::question(m_form.Window(), QStringLiteral("Confirm"), text,
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) == QMessageBox::Yes;
+    return PlainMessage::Show(m_form.Window(), QMessageBox::Question, QStringLiteral("Confirm"), text,
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
+        == QMessageBox::Yes;
 }
 
 void DropCommands::ShowError(const QString& message)
 {
-    QMessageBox::critical(m_form.Window(), QStringLiteral("Zendrivo"), message);
+    PlainMessage::Critical(m_form.Window(), QStringLiteral("Zendrivo"), message);
 }
 
 bool DropCommands::DropOnNode(const QMimeData* data, TTreeNode* target)

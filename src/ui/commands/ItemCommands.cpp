@@ -13,6 +13,9 @@
 #include "model/ZVBObject.h"
 #include "platform/ShellLauncher.h"
 #include "ui/commands/ClipboardTransfer.h"
+#include "ui/common/CommandIcons.h"
+#include "ui/common/ImageLists.h"
+#include "ui/common/PlainMessage.h"
 #include "ui/panes/FilterController.h"
 #include "ui/panes/ItemListModel.h"
 #include "ui/panes/ItemListPane.h"
@@ -95,6 +98,8 @@ ItemCommands::ItemCommands(PaneHost& panes) : QObject(panes.Window()), m_form(pa
         QAction* action = MakeAction(Text(kind.menuText), Text(kind.menuName), QKeySequence(kind.shortcut),
                                      QStringLiteral("Create a new %1").arg(Text(kind.title).mid(4).toLower()));
         const int code = kind.code;
+        // The class codes of the containers and contact points are their picture's index too.
+        action->setIcon(ImageLists::StandardIcon(code == ClassCode::Document ? ImageLists::Document : code));
         connect(action, &QAction::triggered, this, [this, code] { NewItem(code); });
         (kind.code <= 4 ? m_newContainer : m_newLeaf).append(action);
         if (kind.code <= 4)
@@ -115,6 +120,8 @@ ItemCommands::ItemCommands(PaneHost& panes) : QObject(panes.Window()), m_form(pa
     connect(m_paste, &QAction::triggered, this, &ItemCommands::Paste);
     m_delete = MakeAction(QStringLiteral("&Delete"), QStringLiteral("Delete1"), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
                           QStringLiteral("Delete the selection and everything below it"));
+    // The Delete key too, with the same question; text fields keep it for themselves.
+    m_delete->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::Key_Delete)});
     connect(m_delete, &QAction::triggered, this, [this] { Delete(true); });
     m_properties = MakeAction(QStringLiteral("&Properties..."), QStringLiteral("ListPaneProps"), QKeySequence(),
                               QStringLiteral("Show and change the selected item's details"));
@@ -122,6 +129,13 @@ ItemCommands::ItemCommands(PaneHost& panes) : QObject(panes.Window()), m_form(pa
     m_notes = MakeAction(QStringLiteral("&Notes..."), QStringLiteral("Notes1"), QKeySequence(),
                          QStringLiteral("Open the notes program"));
     connect(m_notes, &QAction::triggered, this, &ItemCommands::StartNotes);
+
+    const std::pair<QAction*, const char16_t*> icons[] = {
+        {m_cut, u"edit-cut"}, {m_copy, u"edit-copy"}, {m_paste, u"edit-paste"},
+        {m_delete, u"edit-delete"}, {m_properties, u"document-properties"}};
+    for (const auto& [action, name] : icons)
+        action->setIcon(CommandIcons::Get(QString::fromUtf16(name)));
+    m_fileNew->setIcon(CommandIcons::Get(QStringLiteral("document-new")));
 
     m_popupEdit = new QMenu(QStringLiteral("&Edit"), panes.Window());
     m_popupEdit->setObjectName(QStringLiteral("ListPaneEdit"));
@@ -150,14 +164,14 @@ void ItemCommands::FillNewItemBar(QToolBar* bar)
         ++i;
         if (Text(kind.buttonName).isEmpty())
             continue;
-        auto* button = new QAction(Text(kind.buttonText), bar);
+        auto* button = new QAction(action->icon(), Text(kind.buttonText), bar);
         button->setObjectName(Text(kind.buttonName));
         button->setStatusTip(action->statusTip());
         button->setToolTip(action->text().remove(u'&'));
         connect(button, &QAction::triggered, action, &QAction::trigger);
         bar->addAction(button);
     }
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 }
 
 void ItemCommands::FillSpeedBar(QToolBar* bar)
@@ -192,14 +206,15 @@ void ItemCommands::AddPopupActions(QMenu* popup, QAction* renameAction)
 
 void ItemCommands::ShowError(const QString& message)
 {
-    QMessageBox::critical(m_form.Window(), QStringLiteral("Zendrivo"), message);
+    PlainMessage::Critical(m_form.Window(), QStringLiteral("Zendrivo"), message);
 }
 
 bool ItemCommands::Ask(const QString& caption, const QString& text)
 {
     if (m_question)
         return m_question(caption, text);
-    return QMessageBox::question(m_form.Window(), caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
+    return PlainMessage::Show(m_form.Window(), QMessageBox::Question, caption, text,
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
         == QMessageBox::Yes;
 }
 

@@ -10,6 +10,7 @@ TProgressForm::TProgressForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::W
     setWindowTitle(QStringLiteral("Progress"));
     m_action = new QLabel(this);
     m_action->setObjectName(QStringLiteral("ActionLabel"));
+    m_action->setTextFormat(Qt::PlainText);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("ProgressBar1"));
     m_bar->setTextVisible(false);
@@ -18,6 +19,7 @@ TProgressForm::TProgressForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::W
     m_percent->setAlignment(Qt::AlignCenter);
     m_result = new QLabel(this);
     m_result->setObjectName(QStringLiteral("ResultLabel"));
+    m_result->setTextFormat(Qt::PlainText);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_action);
     layout->addWidget(m_bar);

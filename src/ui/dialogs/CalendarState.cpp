@@ -14,6 +14,16 @@ CalendarState::CalendarState(const QDate& start)
     Clamp();
 }
 
+void CalendarState::SetWorking(const QDate& date)
+{
+    if (!date.isValid())
+        return;
+    m_year = std::clamp(date.year(), kMinYear, kMaxYear);
+    m_month = date.month();
+    m_day = date.day();
+    Clamp();
+}
+
 void CalendarState::YearUp()
 {
     if (m_year < kMaxYear)

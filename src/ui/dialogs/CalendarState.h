@@ -17,6 +17,8 @@ public:
     QDate Start() const { return m_start; }
     QDate Working() const { return QDate(m_year, m_month, m_day); }
 
+    // Moves the working date, keeping the start; an invalid date changes nothing.
+    void SetWorking(const QDate& date);
     void YearUp();
     void YearDown();
     // month 1 to 12.

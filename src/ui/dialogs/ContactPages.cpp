@@ -4,6 +4,7 @@
 #include "model/TreeOps.h"
 #include "model/ZVBObject.h"
 #include "ui/dialogs/AddressFields.h"
+#include "ui/dialogs/ItemDialogValues.h"
 #include "ui/dialogs/NumberFields.h"
 #include "ui/dialogs/TextFields.h"
 
@@ -78,4 +79,14 @@ QList<QWidget*> ContactPages::TabChain() const
 {
     return QList<QWidget*>{static_cast<QWidget*>(tabBar())} + m_address->TabChain() + m_phone->TabChain() + m_fax->TabChain()
         + m_email->TabChain() + m_website->TabChain();
+}
+
+QString ContactPages::Refusal()
+{
+    const TextPageValues site = m_website->Values();
+    // A page without a title is left alone, whatever its address.
+    const QString refusal = site.title.isEmpty() ? QString() : WebsiteRefusal(site.value, false);
+    if (!refusal.isEmpty())
+        setCurrentIndex(indexOf(m_website->parentWidget()));
+    return refusal;
 }

@@ -28,6 +28,9 @@ public:
     void ShowFormats(bool visible);
 
     ContactPageValues Values() const;
+    // Why a page cannot be taken (a website address that is none), showing
+    // that page; empty when every page can.
+    QString Refusal();
     // The fields of every page in tab order.
     QList<QWidget*> TabChain() const;
 

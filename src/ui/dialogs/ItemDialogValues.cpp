@@ -7,6 +7,8 @@
 #include "model/ReminderObject.h"
 #include "model/TextRules.h"
 
+#include <QRegularExpression>
+
 namespace {
 void Write(TZVBObject& item, const QString& title, const QString& value, const QString& comment)
 {
@@ -52,6 +54,22 @@ bool ApplyEMailDialog(TZVBObject& mail, const TextPageValues& values)
         return false;
     Write(mail, values.title, values.value, values.comment);
     return true;
+}
+
+QString WebsiteRefusal(const QString& address, bool required)
+{
+    const QString text = address.trimmed();
+    if (TextRules::IsUrl(text))
+        return QString();
+    static const QRegularExpression bareScheme(QStringLiteral("^[A-Za-z]+:(//)?$"));
+    if (!required && (text.isEmpty() || bareScheme.match(text).hasMatch()))
+        return QString();
+    if (text.isEmpty() || bareScheme.match(text).hasMatch())
+        return QStringLiteral("Please enter the site's address after the scheme, for example https://www.example.org.");
+    return QStringLiteral("\"%1\" is not a web address that can be opened.\n\n"
+                          "Begin it with a scheme such as https://, http://, ftp:// or mailto: "
+                          "(for example https://%2).")
+        .arg(text, text.contains(u"://") ? QStringLiteral("www.example.org") : text);
 }
 
 bool ApplyWebsiteDialog(TZVBObject& site, const TextPageValues& values)

@@ -23,6 +23,11 @@ bool ApplyFaxDialog(TZVBObject& fax, const NumberPageValues& values, bool isNew)
 // The address is required; the title may be empty.
 bool ApplyEMailDialog(TZVBObject& mail, const TextPageValues& values);
 // The address must be a URL.
+// Why the website dialogs refuse an address, or empty when they take it.
+// A page left at a bare scheme ("http://") is refused only when it must hold
+// an address.
+QString WebsiteRefusal(const QString& address, bool required);
+
 bool ApplyWebsiteDialog(TZVBObject& site, const TextPageValues& values);
 // Title and file name required; the document then takes its file's icon.
 bool ApplyDocumentDialog(TDocObject& doc, const TextPageValues& values);

@@ -26,6 +26,9 @@ NumberFields::NumberFields(int classCode, bool titleList, const QList<PhoneForma
     m_formatList->setMaxVisibleItems(m_formats.size());
     Form()->addRow(QStringLiteral("Phone Number Format"), m_formatList);
     connect(m_formatList, &QComboBox::currentIndexChanged, this, &NumberFields::ApplyFormat);
+    // The number takes its format once typed, so that "+" numbers and
+    // numbers of other countries keep every digit.
+    connect(m_number, &QLineEdit::editingFinished, this, &NumberFields::ReformatNumber);
     m_comment = AddEdit(QStringLiteral("Comment"), phone ? QStringLiteral("PhoneComment") : QStringLiteral("FaxComment"),
                         255);
     ShowFormats(false);
@@ -49,9 +52,8 @@ QList<QWidget*> NumberFields::TabChain() const
 
 NumberPageValues NumberFields::Values() const
 {
-    const QString mask = CurrentEditMask();
-    const QString shown = m_number->displayText();
-    return {Title(), PhoneFormats::StoredText(mask, shown), !PhoneFormats::PlainText(mask, shown).isEmpty(),
+    const QString typed = m_number->text();
+    return {Title(), PhoneFormats::Format(CurrentEditMask(), typed), PhoneFormats::IsFilled(typed),
             m_extension ? m_extension->text() : QString(), m_comment->text()};
 }
 
@@ -62,7 +64,7 @@ void NumberFields::ShowFormats(bool visible)
         ApplyFormat(m_formatList->currentIndex());
     } else {
         m_activeFormat = -1;
-        m_number->setInputMask(QString());
+        m_number->setPlaceholderText(QString());
     }
 }
 
@@ -87,5 +89,14 @@ void NumberFields::ApplyFormat(int index)
     if (index < 0 || index >= m_formats.size())
         return;
     m_activeFormat = index;
-    m_number->setInputMask(PhoneFormats::ToInputMask(m_formats.at(index).editMask));
+    const QString mask = m_formats.at(index).editMask;
+    m_number->setPlaceholderText(mask.isEmpty() ? QString() : PhoneFormats::Pattern(mask));
+    ReformatNumber();
+}
+
+void NumberFields::ReformatNumber()
+{
+    const QString formatted = PhoneFormats::Format(CurrentEditMask(), m_number->text());
+    if (formatted != m_number->text())
+        m_number->setText(formatted);
 }

@@ -29,6 +29,7 @@ public:
 
 private:
     void ApplyFormat(int index);
+    void ReformatNumber();
 
     QList<PhoneFormat> m_formats;
     QLineEdit* m_number;

@@ -1,5 +1,7 @@
 #include "ui/dialogs/PhoneFormat.h"
 
+#include <QRegularExpression>
+
 namespace {
 struct MaskParts
 {
@@ -52,12 +54,6 @@ QList<Element> Elements(const QString& pattern)
     return elements;
 }
 
-// Characters with a meaning of their own in a Qt input mask.
-bool IsQtMaskCharacter(QChar c)
-{
-    static const QString special = QStringLiteral("AaNnXx90Dd#HhBb><!\\[]{}");
-    return special.contains(c);
-}
 } // namespace
 
 namespace PhoneFormats {
@@ -90,66 +86,85 @@ const QList<PhoneFormat>& Fax()
     return formats;
 }
 
-QString ToInputMask(const QString& editMask)
+QString Pattern(const QString& editMask)
 {
-    if (editMask.isEmpty())
-        return QString();
-    const MaskParts parts = Split(editMask);
-    QString mask;
-    for (const Element& e : Elements(parts.pattern)) {
+    QString shown;
+    for (const Element& e : Elements(Split(editMask).pattern))
+        shown += e.kind == Element::Literal ? e.literal : u'_';
+    return shown;
+}
+
+namespace {
+// Whether the text is already written in the format: every literal in its
+// place, optional digits left out or given.
+bool Matches(const QList<Element>& elements, const QString& text)
+{
+    QString pattern;
+    for (const Element& e : elements) {
         switch (e.kind) {
-        case Element::Required: mask += u'9'; break;  // Qt: digit required
-        case Element::Optional: mask += u'0'; break;  // Qt: digit permitted
+        case Element::Required: pattern += QStringLiteral("\\d"); break;
+        case Element::Optional: pattern += QStringLiteral("\\d?"); break;
         case Element::Literal:
-            if (IsQtMaskCharacter(e.literal))
-                mask += u'\\';
-            mask += e.literal;
+            pattern += e.literal == u' ' ? QStringLiteral("\\s+") : QRegularExpression::escape(QString(e.literal));
             break;
         }
     }
-    return mask + u';' + parts.blank;
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
 }
+} // namespace
 
-QList<bool> LiteralPositions(const QString& editMask)
+QString Format(const QString& editMask, const QString& typed)
 {
-    QList<bool> literal;
-    for (const Element& e : Elements(Split(editMask).pattern))
-        literal.append(e.kind == Element::Literal);
-    return literal;
-}
-
-QString PlainText(const QString& editMask, const QString& displayed)
-{
-    if (editMask.isEmpty())
-        return displayed.trimmed();
-    const QChar blank = Split(editMask).blank;
-    const QList<bool> literal = LiteralPositions(editMask);
-    QString plain;
-    for (qsizetype i = 0; i < displayed.size(); ++i) {
-        const QChar c = displayed.at(i);
-        if (i < literal.size() && literal.at(i))
-            continue;
-        if (c != blank && c != u' ')
-            plain += c;
+    const QString text = typed.trimmed();
+    // International numbers are written as the user gives them.
+    if (editMask.isEmpty() || text.isEmpty() || text.startsWith(u'+'))
+        return text;
+    const QList<Element> elements = Elements(Split(editMask).pattern);
+    if (Matches(elements, text))
+        return text;
+    QString digits;
+    for (const QChar c : text) {
+        if (c.isDigit())
+            digits += c;
+        else if (!QStringView(u" ()-./").contains(c))
+            return text; // letters, "#", "*": not a plain number
     }
-    return plain;
+    qsizetype required = 0;
+    qsizetype optional = 0;
+    for (const Element& e : elements) {
+        required += e.kind == Element::Required;
+        optional += e.kind == Element::Optional;
+    }
+    if (digits.size() < required || digits.size() > required + optional)
+        return text; // the number is not one of this format: every digit stays
+    // Digits fill the format from the left; an optional place stays empty
+    // only where the digits left are needed for the required places after it.
+    qsizetype next = 0;
+    qsizetype requiredLeft = required;
+    QString formatted;
+    for (const Element& e : elements) {
+        if (e.kind == Element::Literal) {
+            formatted += e.literal;
+        } else if (e.kind == Element::Required) {
+            formatted += digits.at(next++);
+            --requiredLeft;
+        } else if (digits.size() - next > requiredLeft) {
+            formatted += digits.at(next++);
+        }
+    }
+    // Brackets left around skipped digits go, with the blanks they leave.
+    static const QRegularExpression emptyBrackets(QStringLiteral("\\(\\s*\\)"));
+    formatted.remove(emptyBrackets);
+    return formatted.trimmed();
 }
 
-QString StoredText(const QString& editMask, const QString& displayed)
+bool IsFilled(const QString& typed)
 {
-    if (editMask.isEmpty())
-        return displayed.trimmed();
-    const QChar blank = Split(editMask).blank;
-    const QList<bool> literal = LiteralPositions(editMask);
-    QString stored;
-    for (qsizetype i = 0; i < displayed.size(); ++i) {
-        const QChar c = displayed.at(i);
-        const bool isLiteral = i < literal.size() && literal.at(i);
-        if (isLiteral || (c != blank && c != u' '))
-            stored += c;
+    for (const QChar c : typed) {
+        if (c.isLetterOrNumber())
+            return true;
     }
-    // "!" masks show missing optional digits as leading blanks; none are kept.
-    return stored.trimmed();
+    return false;
 }
 
 } // namespace PhoneFormats

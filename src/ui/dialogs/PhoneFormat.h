@@ -8,6 +8,7 @@
 // digit, "9" an optional one, "\" makes the next character a literal, "!"
 // trims leading blanks and everything else is a literal; the second part says
 // whether literals belong to the plain text, the third is the blank character.
+// The field itself takes any text; the format is applied when it is left.
 struct PhoneFormat
 {
     QString name;
@@ -21,19 +22,16 @@ const QList<PhoneFormat>& Phone();
 // The fax dialogs list "USA" first and then "Free Format".
 const QList<PhoneFormat>& Fax();
 
-// The Qt input mask for an edit mask; empty for none.
-QString ToInputMask(const QString& editMask);
+// The format as the user sees it, "_" for each digit: "(___)___-____".
+QString Pattern(const QString& editMask);
 
-// Whether position n of the displayed text (one character a mask position)
-// holds a literal of the mask.
-QList<bool> LiteralPositions(const QString& editMask);
+// The number to store for what the user typed. A number that fits the format
+// (by its digits, or written in it already) takes the format's literals; one
+// that begins with "+", holds other characters or has too few or too many
+// digits keeps every character as typed. Without a format, the text trimmed.
+QString Format(const QString& editMask, const QString& typed);
 
-// What the user typed: the displayed text without the literals and the blank
-// positions. Without a mask, the text trimmed.
-QString PlainText(const QString& editMask, const QString& displayed);
-
-// The value stored for the displayed text: literals kept, blank positions
-// dropped. A number is filled only when its plain text is not empty.
-QString StoredText(const QString& editMask, const QString& displayed);
+// A number counts as given when it holds a digit or a letter.
+bool IsFilled(const QString& typed);
 
 } // namespace PhoneFormats

@@ -99,3 +99,8 @@ void TEditPersDlg::TitleLeft()
     m_middle->setText(middle);
     m_last->setText(last);
 }
+
+QString TEditPersDlg::Refusal()
+{
+    return m_pages->Refusal();
+}

@@ -30,6 +30,9 @@ public:
     QLineEdit* LastEdit() const { return m_last; }
     ContactPages* Pages() const { return m_pages; }
 
+protected:
+    QString Refusal() override;
+
 private:
     QLineEdit* m_title;
     QComboBox* m_salutation;

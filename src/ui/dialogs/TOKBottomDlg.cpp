@@ -1,9 +1,11 @@
 #include "ui/dialogs/TOKBottomDlg.h"
 
 #include "model/ZVBObject.h"
+#include "ui/common/PlainMessage.h"
 #include "ui/dialogs/DialogHooks.h"
 #include "ui/dialogs/TCategoryPopup.h"
 
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,8 +16,9 @@
 
 TOKBottomDlg::TOKBottomDlg(const QString& caption, int imageIndex, QWidget* parent)
     : QDialog(parent), m_body(new QWidget(this)), m_image(new QLabel(this)), m_catSelect(new QToolButton(this)),
-      m_ok(new QPushButton(QStringLiteral("OK"), this)), m_cancel(new QPushButton(QStringLiteral("Cancel"), this)),
-      m_help(new QPushButton(QStringLiteral("&Help"), this))
+      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this)),
+      m_ok(m_buttons->button(QDialogButtonBox::Ok)), m_cancel(m_buttons->button(QDialogButtonBox::Cancel)),
+      m_help(m_buttons->button(QDialogButtonBox::Help))
 {
     setWindowTitle(caption);
     m_image->setObjectName(QStringLiteral("Image1"));
@@ -42,21 +45,20 @@ TOKBottomDlg::TOKBottomDlg(const QString& caption, int imageIndex, QWidget* pare
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
 
+    // The desktop's own order and captions of the three buttons.
     m_ok->setDefault(true);
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_help, &QPushButton::clicked, this,
+    m_ok->setObjectName(QStringLiteral("OKBtn"));
+    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
+    m_help->setObjectName(QStringLiteral("HelpBtn"));
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_buttons, &QDialogButtonBox::helpRequested, this,
             [] { DialogHooks::RequestHelp(DialogHooks::kItemDialogHelpContext); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    buttons->addWidget(m_help);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addWidget(bevel);
-    layout->addLayout(buttons);
+    layout->addWidget(m_buttons);
 }
 
 void TOKBottomDlg::SetItem(TZVBObject* item, bool okInRemote)
@@ -79,6 +81,16 @@ void TOKBottomDlg::ChainTabOrder(const QList<QWidget*>& fields)
         setTabOrder(chain.at(i - 1), chain.at(i));
     if (!fields.isEmpty())
         fields.first()->setFocus();
+}
+
+void TOKBottomDlg::accept()
+{
+    const QString refusal = Refusal();
+    if (!refusal.isEmpty()) {
+        PlainMessage::Warning(this, windowTitle(), refusal);
+        return;
+    }
+    QDialog::accept();
 }
 
 void TOKBottomDlg::PickCategories()

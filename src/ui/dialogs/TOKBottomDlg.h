@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -28,12 +29,19 @@ public:
     QPushButton* HelpButton() const { return m_help; }
     QToolButton* CategoryButton() const { return m_catSelect; }
 
+    // OK closes the dialog only when its fields can be taken; otherwise the
+    // user is told why and goes on editing.
+    void accept() override;
+
 protected:
     // The area the subclass fills (it has no layout yet).
     QWidget* Body() const { return m_body; }
     // Tab order: the fields in the order given, then the category button and
     // the three buttons.
     void ChainTabOrder(const QList<QWidget*>& fields);
+    // Why the fields cannot be taken as they are, or empty when they can.
+    // It may bring the refused field into view.
+    virtual QString Refusal() { return QString(); }
 
 private:
     void PickCategories();
@@ -41,6 +49,7 @@ private:
     QWidget* m_body;
     QLabel* m_image;
     QToolButton* m_catSelect;
+    QDialogButtonBox* m_buttons;
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QPushButton* m_help;

@@ -39,3 +39,8 @@ OrgDialogValues TOrgEditDlg::Values() const
 {
     return {m_title->text(), m_comment->text(), m_pages->Values()};
 }
+
+QString TOrgEditDlg::Refusal()
+{
+    return m_pages->Refusal();
+}

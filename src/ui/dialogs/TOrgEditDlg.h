@@ -19,6 +19,9 @@ public:
     OrgDialogValues Values() const;
     ContactPages* Pages() const { return m_pages; }
 
+protected:
+    QString Refusal() override;
+
 private:
     QLineEdit* m_title;
     QLineEdit* m_comment;

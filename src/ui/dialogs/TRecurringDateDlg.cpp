@@ -2,6 +2,7 @@
 
 #include "model/Clock.h"
 #include "model/RecurringDate.h"
+#include "ui/dialogs/NextOccurrence.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -42,7 +43,7 @@ protected:
 TRecurringDateDlg::TRecurringDateDlg(const QDate& start, int recurMode, const QString& caption, QWidget* parent)
     : QDialog(parent), m_state(start), m_dateLabel(new QLabel(this)), m_months(new QComboBox(this)),
       m_year(new YearSpinBox(this)), m_grid(new QTableWidget(CalendarState::kRows, CalendarState::kColumns, this)),
-      m_recur(new QComboBox(this))
+      m_recur(new QComboBox(this)), m_next(new QPushButton(QStringLiteral("&Next Occurrence"), this))
 {
     setWindowTitle(caption.isEmpty() ? QStringLiteral("Select Date") : caption);
     m_dateLabel->setObjectName(QStringLiteral("DateLabel"));
@@ -50,6 +51,13 @@ TRecurringDateDlg::TRecurringDateDlg(const QDate& start, int recurMode, const QS
     m_year->setObjectName(QStringLiteral("YearSelector"));
     m_grid->setObjectName(QStringLiteral("MonthGrid"));
     m_recur->setObjectName(QStringLiteral("RecurModeCombo"));
+    m_next->setObjectName(QStringLiteral("NextOccurrenceBtn"));
+    m_next->setToolTip(QStringLiteral("Move the date to its first occurrence from today"));
+    m_next->setAutoDefault(false);
+    connect(m_next, &QPushButton::clicked, this, &TRecurringDateDlg::NextOccurrenceClicked);
+    connect(m_recur, &QComboBox::currentIndexChanged, this, [this] {
+        m_next->setEnabled(RecurMode() != 0 && m_state.Working() < Clock::Today());
+    });
 
     const QLocale locale;
     for (int month = 1; month <= 12; ++month)
@@ -92,6 +100,7 @@ TRecurringDateDlg::TRecurringDateDlg(const QDate& start, int recurMode, const QS
     recurLabel->setBuddy(m_recur);
     grid->addWidget(recurLabel, 3, 0);
     grid->addWidget(m_recur, 3, 1, 1, 2);
+    grid->addWidget(m_next, 4, 1, 1, 2, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -104,11 +113,13 @@ TRecurringDateDlg::TRecurringDateDlg(const QDate& start, int recurMode, const QS
     setTabOrder(m_months, m_year);
     setTabOrder(m_year, m_grid);
     setTabOrder(m_grid, m_recur);
-    setTabOrder(m_recur, buttons->button(QDialogButtonBox::Ok));
+    setTabOrder(m_recur, m_next);
+    setTabOrder(m_next, buttons->button(QDialogButtonBox::Ok));
     setTabOrder(buttons->button(QDialogButtonBox::Ok), buttons->button(QDialogButtonBox::Cancel));
 
     Refresh();
     m_recur->setCurrentIndex(std::clamp(recurMode, 0, TRecurringDate::kModeCount - 1));
+    m_next->setEnabled(RecurMode() != 0 && m_state.Working() < Clock::Today());
     m_grid->setFocus();
 }
 
@@ -160,6 +171,12 @@ void TRecurringDateDlg::CellClicked(int row, int column)
     Refresh();
 }
 
+void TRecurringDateDlg::NextOccurrenceClicked()
+{
+    m_state.SetWorking(NextOccurrence(m_state.Working(), RecurMode(), Clock::Today()));
+    Refresh();
+}
+
 void TRecurringDateDlg::Refresh()
 {
     const QDate working = m_state.Working();
@@ -184,4 +201,5 @@ void TRecurringDateDlg::Refresh()
     m_recur->clear();
     m_recur->addItems(TRecurringDate::ChoiceTexts(working));
     m_recur->setCurrentIndex(std::max(0, chosen));
+    m_next->setEnabled(chosen > 0 && working < Clock::Today());
 }

@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class TRecurringDate;
@@ -32,12 +33,15 @@ public:
     void YearDown();
     void MonthChosen(int index);
     void CellClicked(int row, int column);
+    // Moves a past date to its first occurrence from today by the chosen rule.
+    void NextOccurrenceClicked();
 
     QComboBox* MonthSelector() const { return m_months; }
     QSpinBox* YearSelector() const { return m_year; }
     QTableWidget* MonthGrid() const { return m_grid; }
     QComboBox* RecurModeCombo() const { return m_recur; }
     QLabel* DateLabel() const { return m_dateLabel; }
+    QPushButton* NextOccurrenceButton() const { return m_next; }
 
 private:
     // Redraws the month and rebuilds the rule texts, keeping the chosen rule.
@@ -49,4 +53,5 @@ private:
     QSpinBox* m_year;
     QTableWidget* m_grid;
     QComboBox* m_recur;
+    QPushButton* m_next;
 };

@@ -16,6 +16,7 @@ TRemdDlg::TRemdDlg(QWidget* parent)
     m_title->setObjectName(QStringLiteral("TitleEdit"));
     m_dates->setObjectName(QStringLiteral("TargetDateLabel"));
     m_dates->setWordWrap(true);
+    m_dates->setTextFormat(Qt::PlainText);
     m_dates->setFrameShape(QFrame::StyledPanel);
     m_dates->setMinimumHeight(m_dates->fontMetrics().lineSpacing() * 2 + 8);
     m_comment->setObjectName(QStringLiteral("RemdComment"));

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 TVCImportDlg::TVCImportDlg(const QString& name, const QString& organization, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TVCImportDlg"));
@@ -17,8 +19,14 @@ TVCImportDlg::TVCImportDlg(const QString& name, const QString& organization, QWi
     auto* question = new QLabel(QStringLiteral("This card names an organization. Import it as an organization?"), this);
     question->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Name:"), new QLabel(name, this));
-    form->addRow(QStringLiteral("Organization:"), new QLabel(organization, this));
+    // The card's texts are shown as written, never as markup.
+    for (const auto& [caption, text, id] : {std::tuple{u"Name:", name, u"CardName"},
+                                            std::tuple{u"Organization:", organization, u"CardOrganization"}}) {
+        auto* value = new QLabel(text, this);
+        value->setObjectName(QString::fromUtf16(id));
+        value->setTextFormat(Qt::PlainText);
+        form->addRow(QString::fromUtf16(caption), value);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Yes | QDialogButtonBox::No, this);
     connect(buttons->button(QDialogButtonBox::Yes), &QPushButton::clicked, this, &QDialog::accept);
     connect(buttons->button(QDialogButtonBox::No), &QPushButton::clicked, this, &QDialog::reject);

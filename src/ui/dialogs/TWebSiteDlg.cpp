@@ -1,6 +1,7 @@
 #include "ui/dialogs/TWebSiteDlg.h"
 
 #include "model/ClassCodes.h"
+#include "ui/dialogs/ItemDialogValues.h"
 
 TWebSiteDlg::TWebSiteDlg(QWidget* parent)
     : TContactPointDlg(QStringLiteral("Website"), ClassCode::Website, new TextFields(ClassCode::Website, false), QStringLiteral("New Website"), parent),
@@ -11,4 +12,9 @@ TWebSiteDlg::TWebSiteDlg(QWidget* parent)
 TextPageValues TWebSiteDlg::Values() const
 {
     return m_fields->Values();
+}
+
+QString TWebSiteDlg::Refusal()
+{
+    return WebsiteRefusal(Values().value, true);
 }

@@ -14,6 +14,9 @@ public:
     TextFields* Fields() const { return m_fields; }
     TextPageValues Values() const;
 
+protected:
+    QString Refusal() override;
+
 private:
     TextFields* m_fields;
 };

@@ -17,7 +17,7 @@ TextFields::TextFields(int classCode, bool titleList, QWidget* parent)
         m_web->setObjectName(QStringLiteral("Web"));
         m_web->setEditable(true);
         m_web->setInsertPolicy(QComboBox::NoInsert);
-        m_web->addItems({QStringLiteral("http://"), QStringLiteral("ftp://"), QStringLiteral("news:"),
+        m_web->addItems({QStringLiteral("http://"), QStringLiteral("https://"), QStringLiteral("ftp://"), QStringLiteral("news:"),
                          QStringLiteral("mailto:"), QStringLiteral("gopher://"), QStringLiteral("wais:"),
                          QStringLiteral("telnet:")});
         m_web->setCurrentText(QStringLiteral("http://"));

@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QPointer>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -35,6 +37,9 @@ THelpBrowser::THelpBrowser(QWidget* parent)
     m_forward->setEnabled(false);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
+
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     // Links out of the help (web addresses) go to the desktop's browser.
     m_browser->setOpenExternalLinks(true);
@@ -79,20 +84,48 @@ THelpBrowser* THelpBrowser::Shared()
     return shared;
 }
 
+void THelpBrowser::Present()
+{
+    // A modal dialog blocks every window but its own: while one is open the
+    // help becomes a window of that dialog, so that it scrolls and follows
+    // links beside it, and returns to the desktop when the dialog closes.
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()); dialog && dialog->isVisible() && dialog != parentWidget()) {
+        const QRect place = geometry();
+        setParent(dialog, Qt::Window);
+        if (m_placed)
+            setGeometry(place);
+        connect(dialog, &QDialog::finished, this, &THelpBrowser::LeaveDialog, Qt::UniqueConnection);
+    }
+    show();
+    m_placed = true;
+    raise();
+    activateWindow();
+}
+
+void THelpBrowser::LeaveDialog()
+{
+    if (!parentWidget())
+        return;
+    const bool shown = isVisible();
+    const QRect place = geometry();
+    disconnect(parentWidget(), nullptr, this, nullptr);
+    setParent(nullptr, Qt::Window);
+    setGeometry(place);
+    // The dialog may have been opened from another one: stay usable there.
+    if (shown)
+        Present();
+}
+
 void THelpBrowser::OpenContents()
 {
     THelpBrowser* help = Shared();
     help->ShowContents();
-    help->show();
-    help->raise();
-    help->activateWindow();
+    help->Present();
 }
 
 void THelpBrowser::OpenContext(int context)
 {
     THelpBrowser* help = Shared();
     help->ShowContext(context);
-    help->show();
-    help->raise();
-    help->activateWindow();
+    help->Present();
 }

@@ -27,10 +27,16 @@ public:
     static void OpenContents();
     static void OpenContext(int context);
 
+    // Shows and raises the window where it can take input, beside a modal
+    // dialog if one is open.
+    void Present();
+
 private:
     void Open(const QUrl& url);
+    void LeaveDialog();
 
     QTextBrowser* m_browser;
     QAction* m_back;
     QAction* m_forward;
+    bool m_placed = false;
 };

@@ -37,6 +37,9 @@ void CategoriesPage::SetNames(const QStringList& names)
     m_list->clear();
     m_list->addItems(names);
     m_name->clear();
+    // With an entry selected from the start, the first name typed is kept.
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(0);
 }
 
 QStringList CategoriesPage::Names() const

@@ -35,7 +35,7 @@ TOptionPages::TOptionPages(const QString& profilePath, TToolItems& tools, const 
     auto* buttons = new QDialogButtonBox;
     m_ok = buttons->addButton(QDialogButtonBox::Ok);
     m_cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    m_help = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+    m_help = buttons->addButton(QDialogButtonBox::Help);
     m_ok->setObjectName(QStringLiteral("OKBtn"));
     m_cancel->setObjectName(QStringLiteral("CancelBtn"));
     m_help->setObjectName(QStringLiteral("HelpBtn"));

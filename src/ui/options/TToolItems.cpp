@@ -84,8 +84,12 @@ int TToolItems::Append(const TToolItem& tool)
 
 bool TToolItems::Remove(const QString& description)
 {
-    const int index = IndexOf(description);
-    if (index < 0)
+    return RemoveAt(IndexOf(description));
+}
+
+bool TToolItems::RemoveAt(int index)
+{
+    if (index < 0 || index >= Count())
         return false;
     // The tool's image stays in the lists: tool items may still show it.
     beginRemoveRows({}, index, index);

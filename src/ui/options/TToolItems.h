@@ -46,6 +46,8 @@ public:
     int Append(const TToolItem& tool);
     // Removes the first tool with exactly this description; false when there is none.
     bool Remove(const QString& description);
+    // Removes the tool at this row; two tools may share a description.
+    bool RemoveAt(int index);
     // Stores the attributes the Options dialog edits beside the program.
     void SetAttributes(int index, const QString& description, const QString& arguments, bool allowAddress);
     // Stores the program and takes its icon, replacing the old one in the image lists.

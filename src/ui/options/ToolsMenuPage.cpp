@@ -107,7 +107,7 @@ void ToolsMenuPage::DeleteClicked()
     const int tool = SelectedTool();
     if (tool < 0)
         return;
-    m_tools.Remove(m_tools.Item(tool).Description);
+    m_tools.RemoveAt(tool);
     // Removing the selected row does not always announce a new selection.
     ShowSelected();
 }

@@ -1,5 +1,7 @@
 #include "ui/panes/FilterController.h"
 
+#include "ui/common/CommandIcons.h"
+
 #include <QAction>
 #include <QListWidget>
 #include <QToolBar>
@@ -12,7 +14,7 @@ FilterController::FilterController(QToolBar& findBar, QWidget* parent) : QObject
     connect(m_list, &QListWidget::itemChanged, this, &FilterController::RebuildMask);
 
     const auto makeButton = [&](const QString& name, const QString& text, const QString& tip) {
-        QAction* action = findBar.addAction(text);
+        QAction* action = findBar.addAction(CommandIcons::Get(QStringLiteral("view-filter")), text);
         action->setObjectName(name);
         action->setCheckable(true);
         action->setToolTip(QStringLiteral("Filter"));

@@ -7,6 +7,7 @@
 #include "ui/panes/ItemListModel.h"
 #include "ui/panes/ItemListPane.h"
 #include "ui/panes/PaneHost.h"
+#include "ui/common/CommandIcons.h"
 #include "ui/common/TProgressForm.h"
 
 #include <QAbstractItemView>
@@ -40,22 +41,23 @@ FindController::FindController(PaneHost& panes, QToolBar& findBar) : QObject(pan
         if (!text.isEmpty())
             m_timer->start();
     });
-    connect(m_timer, &QTimer::timeout, this, [this] { Locate(m_edit->text()); });
+    connect(m_timer, &QTimer::timeout, this, [this] { FindFromBar(m_edit->text()); });
     // Enter does not wait for the timer.
     connect(m_edit, &QLineEdit::returnPressed, this, [this] {
         m_timer->stop();
         if (!m_edit->text().isEmpty())
-            Locate(m_edit->text());
+            FindFromBar(m_edit->text());
     });
 
     m_find = new QAction(QStringLiteral("&Find"), panes.Window());
     m_find->setObjectName(QStringLiteral("Find1"));
     m_find->setShortcut(QKeySequence(Qt::Key_F3));
+    m_find->setIcon(CommandIcons::Get(QStringLiteral("edit-find")));
     m_find->setStatusTip(QStringLiteral("Find the next item matching the text in the find bar"));
     panes.Window()->addAction(m_find);
     connect(m_find, &QAction::triggered, this, [this] {
         if (!m_edit->text().isEmpty())
-            Locate(m_edit->text());
+            FindFromBar(m_edit->text());
     });
 
     m_progress = new TProgressForm(panes.Window());
@@ -99,6 +101,30 @@ bool FindController::Locate(const QString& text)
     return Run([this, &text](int start, const Finder::Progress& progress) {
         return Finder::Locate(m_form.Tree(), start, text, progress);
     });
+}
+
+bool FindController::LooksLikeNumber(const QString& text)
+{
+    int digits = 0;
+    int others = 0;
+    for (const QChar c : text) {
+        if (c.isDigit())
+            ++digits;
+        else if (!c.isSpace())
+            ++others;
+    }
+    return digits >= 3 && digits > others;
+}
+
+bool FindController::FindFromBar(const QString& text)
+{
+    // Titles first; a text of mostly digits may be a number held by a phone or fax.
+    if (Locate(text) || (LooksLikeNumber(text) && LocatePhone(text))) {
+        Q_EMIT Message(QString());
+        return true;
+    }
+    Q_EMIT Message(u'"' + text + QStringLiteral("\" not found"));
+    return false;
 }
 
 bool FindController::LocatePhone(const QString& number)

@@ -29,6 +29,14 @@ public:
     bool Locate(const QString& text);
     // Selects the next phone or fax with the number's digits; false when none.
     bool LocatePhone(const QString& number);
+    // What the find bar runs: the next title, else for a text of mostly
+    // digits the next number; says "not found" through Message.
+    bool FindFromBar(const QString& text);
+    static bool LooksLikeNumber(const QString& text);
+
+Q_SIGNALS:
+    // A text for the status bar; empty clears it.
+    void Message(const QString& text);
 
 private:
     int StartPosition();

@@ -3,6 +3,7 @@
 #include "ui/panes/ItemListModel.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QListView>
 #include <QStackedLayout>
@@ -32,7 +33,9 @@ ItemListPane::ItemListPane(ItemListModel& model, QWidget* parent)
         view->setDefaultDropAction(Qt::CopyAction);
         view->setAcceptDrops(true);
         view->installEventFilter(this);
-        connect(view, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        // Not `activated`: where the desktop opens on a single click it
+        // would fire on every click that only selects.
+        connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
             if (TZVBObject* item = m_model.ItemAt(index.row()))
                 Q_EMIT Activated(item);
         });
@@ -106,24 +109,35 @@ QAbstractItemView* ItemListPane::CurrentView() const
     return m_style == ListView::vsReport ? static_cast<QAbstractItemView*>(m_details) : m_icons;
 }
 
+QList<int> ItemListPane::SelectedRows() const
+{
+    // The icon and list views select only the first column, the details view
+    // every column: a row counts as selected when any of its cells is.
+    QList<int> rows;
+    for (const QModelIndex& index : m_selection->selectedIndexes()) {
+        if (!rows.contains(index.row()))
+            rows.append(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 TZVBObject* ItemListPane::SelectedItem() const
 {
-    const QModelIndexList rows = m_selection->selectedRows();
+    const QList<int> rows = SelectedRows();
     if (rows.isEmpty())
         return nullptr;
     const QModelIndex current = m_selection->currentIndex();
-    if (current.isValid() && m_selection->isRowSelected(current.row()))
+    if (current.isValid() && rows.contains(current.row()))
         return m_model.ItemAt(current.row());
-    return m_model.ItemAt(rows.first().row());
+    return m_model.ItemAt(rows.first());
 }
 
 QList<TZVBObject*> ItemListPane::SelectedItems() const
 {
     QList<TZVBObject*> items;
-    QModelIndexList rows = m_selection->selectedRows();
-    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    for (const QModelIndex& index : rows)
-        items.append(m_model.ItemAt(index.row()));
+    for (int row : SelectedRows())
+        items.append(m_model.ItemAt(row));
     return items;
 }
 
@@ -154,5 +168,16 @@ bool ItemListPane::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn)
         Q_EMIT FocusEntered();
+    if (event->type() == QEvent::KeyPress && watched == CurrentView()) {
+        // Enter opens the current row as a double click does (an open
+        // title editor takes its keys itself).
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (TZVBObject* item = SelectedItem()) {
+                Q_EMIT Activated(item);
+                return true;
+            }
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }

@@ -36,6 +36,8 @@ public:
     // The first selected row's item, or null.
     TZVBObject* SelectedItem() const;
     QList<TZVBObject*> SelectedItems() const;
+    // The selected rows in ascending order, whichever view selected them.
+    QList<int> SelectedRows() const;
     void SelectItem(const TZVBObject* item);
     void SelectAll();
     // Starts editing the title of the current row in place.

@@ -21,7 +21,8 @@ ItemPopupMenu::ItemPopupMenu(QWidget* parent) : QMenu(parent)
     }
     setDefaultAction(m_entries[0]);
     m_separator = addSeparator();
-    m_rename = addAction(QStringLiteral("&Rename"));
+    // "&Rename" lives in the "&Edit" submenu only.
+    m_rename = new QAction(QStringLiteral("&Rename"), this);
     m_rename->setObjectName(QStringLiteral("ListPaneRename"));
     connect(m_rename, &QAction::triggered, this, &ItemPopupMenu::RenameTriggered);
 }

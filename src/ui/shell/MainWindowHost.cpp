@@ -3,7 +3,9 @@
 #include "model/EMailObject.h"
 #include "platform/DetachedProcessStarter.h"
 #include "platform/ProfileFile.h"
+#include "platform/SchemeHandler.h"
 #include "platform/ShellLauncher.h"
+#include "ui/common/PlainMessage.h"
 #include "ui/shell/TMainForm.h"
 #include "ui/options/TToolItems.h"
 
@@ -41,6 +43,13 @@ void MainWindowHost::Dial(const QString& /*name*/, const QString& number)
 {
     // Without a modem the desktop's own handler for telephone links dials.
     const QString digits = QString(number).remove(QLatin1Char(' '));
+    if (!HasHandler(QStringLiteral("tel"),
+                    QStringLiteral("No program is set up to dial telephone numbers, so %1 cannot be dialed.\n\n"
+                                   "Install a dialer or softphone that opens \"tel:\" links and make it the "
+                                   "desktop's default for them (for example in the desktop's Default "
+                                   "Applications settings).")
+                        .arg(number)))
+        return;
     const auto result = ShellLauncher().OpenDocument(u"tel:" + digits);
     if (!result.ok)
         ShowLaunchError(result.error);
@@ -49,6 +58,13 @@ void MainWindowHost::Dial(const QString& /*name*/, const QString& number)
 void MainWindowHost::SendMail(TEMailObject& item, const QString& attachmentPath)
 {
     // The desktop mail client's compose window.
+    if (!HasHandler(QStringLiteral("mailto"),
+                    QStringLiteral("No e-mail program is set up, so the message to %1 cannot be written.\n\n"
+                                   "Install a mail program and make it the desktop's default for e-mail "
+                                   "(\"mailto:\" links), for example in the desktop's Default Applications "
+                                   "settings; View > Options > Browser/Mail chooses how Zendrivo sends e-mail.")
+                        .arg(item.Value())))
+        return;
     QStringList args;
     if (!attachmentPath.isEmpty())
         args << QStringLiteral("--attach") << attachmentPath;
@@ -105,7 +121,17 @@ bool MainWindowHost::DownloadRemote(const QString& /*url*/, const QString& /*loc
     return false;
 }
 
+bool MainWindowHost::HasHandler(const QString& scheme, const QString& missing)
+{
+    const QString handler = m_handlerQuery ? m_handlerQuery(scheme) : SchemeHandler::DefaultFor(scheme);
+    if (!handler.isEmpty())
+        return true;
+    ShowLaunchError(missing);
+    return false;
+}
+
 void MainWindowHost::ShowLaunchError(const QString& error)
 {
-    QMessageBox::warning(&m_form, QStringLiteral("Zendrivo"), error);
+    m_lastError = error;
+    PlainMessage::Warning(&m_form, QStringLiteral("Zendrivo"), error);
 }

@@ -30,10 +30,20 @@ public:
     // The item dialogs, installed by the dialog layer.
     using Editor = std::function<bool(TZVBObject& item, bool isNew)>;
     void SetEditor(Editor editor) { m_editor = std::move(editor); }
+    // Who opens a kind of link ("tel", "mailto"): the desktop file of its
+    // handler, or empty when none is set up. Tests replace the desktop's answer.
+    using HandlerQuery = std::function<QString(const QString& scheme)>;
+    void SetHandlerQuery(HandlerQuery query) { m_handlerQuery = std::move(query); }
+    // The last message shown for a failed hand-over; tests read it.
+    QString LastError() const { return m_lastError; }
 
 private:
     void ShowLaunchError(const QString& error);
+    // False, after saying what is missing, when no program opens these links.
+    bool HasHandler(const QString& scheme, const QString& missing);
 
     TMainForm& m_form;
     Editor m_editor;
+    HandlerQuery m_handlerQuery;
+    QString m_lastError;
 };

@@ -35,6 +35,8 @@ const QList<IniEntry>& Entries()
             {u"MainForm", u"Left", u"0", u"Window", u"Left"},
             {u"MainItems", u"ViewStyle", u"vsIcon", u"View", u"Style"},
             {u"TipBar1", u"Visible", u"True", u"Toolbar", u"Tip"},
+            // After the window's size, which bounds it.
+            {u"FolderPane", u"Width", u"220", u"Window", u"TreeWidth"},
         };
         QList<IniEntry> list;
         for (const Row& row : rows)

@@ -7,6 +7,8 @@
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 #include "ui/common/AppInfo.h"
+#include "ui/common/CommandIcons.h"
+#include "ui/common/PlainMessage.h"
 #include "ui/commands/DropCommands.h"
 #include "ui/common/CategoryNames.h"
 #include "ui/panes/FilterController.h"
@@ -39,12 +41,15 @@
 #include "ui/dialogs/TVCImportDlg.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/VCardImport.h"
+#include "ui/shell/SplitterAdapter.h"
 #include "ui/shell/WindowGeometryAdapter.h"
 #include "platform/ProfileFile.h"
 
 #include "ui/dialogs/RunItemDialog.h"
 
 #include <QFileIconProvider>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <QAction>
 #include <QActionGroup>
@@ -67,12 +72,17 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include <algorithm>
+
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_host(std::make_unique<MainWindowHost>(*this))
 {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(AppInfo::ProductName());
     setWindowIcon(ImageLists::AppIcon());
+    CommandIcons::ChooseTheme();
     resize(640, 480);
+    // Room for the tree, a few columns of the list and the bars.
+    setMinimumSize(560, 400);
     m_images = new ImageLists(this);
     m_icons = std::make_unique<ItemIcons>(*m_images);
     // Tool items ask for their tool's image when they are made, so the tools come first.
@@ -157,12 +167,20 @@ void TMainForm::CreatePanes()
                 if (TTreeNode* node = FolderTreeModel::NodeAt(current))
                     RefreshListPane(node);
             });
+    // A node renamed in place keeps the status bar and the tray's path current.
+    connect(m_folderModel, &QAbstractItemModel::dataChanged, this, [this] {
+        const TTreeNode* node = SelectedNode();
+        if (m_panels[2] && node && m_panels[2]->text() != node->Item()->Title()) {
+            m_panels[2]->setText(node->Item()->Title());
+            Q_EMIT ToolTipPathChanged(ToolTipPath(node));
+        }
+    });
     connect(m_folders, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         // The right button first selects the node under the mouse.
+        // On the empty area the menu concerns the node already selected.
         const QModelIndex index = m_folders->indexAt(pos);
-        if (!index.isValid())
-            return;
-        m_folders->setCurrentIndex(index);
+        if (index.isValid())
+            m_folders->setCurrentIndex(index);
         m_activePane = QStringLiteral("Folders");
         ShowPopupMenu(m_folders->viewport()->mapToGlobal(pos));
     });
@@ -244,6 +262,7 @@ void TMainForm::CreateMenus()
     QAction* save = file->addAction(QStringLiteral("&Save Database"), this, &TMainForm::SaveDatabaseCommand);
     save->setObjectName(QStringLiteral("SaveDatabase"));
     save->setStatusTip(QStringLiteral("Save all changes to the database now"));
+    save->setIcon(CommandIcons::Get(QStringLiteral("document-save")));
     QAction* revert = file->addAction(QStringLiteral("R&evert to Saved"), this, &TMainForm::RevertToSavedCommand);
     revert->setObjectName(QStringLiteral("RevertToSaved"));
     revert->setStatusTip(QStringLiteral("Discard the changes made since the database was last saved"));
@@ -259,10 +278,10 @@ void TMainForm::CreateMenus()
     edit->setObjectName(QStringLiteral("EditMenu"));
     m_commands->AddEditActions(edit);
     edit->addSeparator();
-    edit->addAction(m_find->FindAction());
     QAction* selectAll = edit->addAction(QStringLiteral("&Select All"), this, [this] { m_items->SelectAll(); });
     selectAll->setObjectName(QStringLiteral("SelectAll"));
     selectAll->setStatusTip(QStringLiteral("Select every item in the right-hand pane"));
+    edit->addAction(m_find->FindAction());
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("ViewMenu"));
@@ -299,7 +318,8 @@ void TMainForm::CreateMenus()
     QAction* about = help->addAction(QStringLiteral("&About..."), this, [this] { TAboutBox(this).exec(); });
     about->setObjectName(QStringLiteral("About1"));
     about->setStatusTip(QStringLiteral("Show the program's name, version and build date"));
-    QAction* helpButton = m_speedBar->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Help"));
+    contents->setIcon(CommandIcons::Get(QStringLiteral("help-contents")));
+    QAction* helpButton = m_speedBar->addAction(contents->icon(), QStringLiteral("Help"));
     helpButton->setObjectName(QStringLiteral("HelpBtn"));
     helpButton->setStatusTip(contents->statusTip());
     connect(helpButton, &QAction::triggered, contents, &QAction::trigger);
@@ -318,10 +338,15 @@ void TMainForm::CreateToolBars()
     m_newBar = makeBar(u"New Item Bar", u"NewBar", 1);
     addToolBarBreak();
     m_findBar = makeBar(u"Find", u"FindBar", 2);
+    // "Any" and "All" share one picture: their words tell them apart.
+    m_findBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_tipBar = new TTipBar(this);
     m_tipBar->setWindowTitle(QStringLiteral("Tip Bar"));
     m_tipBar->SetTipFile(TTipBar::DefaultTips());
     m_tipBar->setProperty("Tag", 3);
+    // A row of its own: beside the find bar the tip would go behind the
+    // overflow arrow on all but the widest windows.
+    addToolBarBreak();
     addToolBar(m_tipBar);
     connect(m_tipBar, &TTipBar::HelpRequested, this, [](int context) { THelpBrowser::OpenContext(context); });
 
@@ -329,8 +354,9 @@ void TMainForm::CreateToolBars()
     up->setObjectName(QStringLiteral("UpOneBtn"));
     up->setToolTip(QStringLiteral("Up One Level"));
     up->setStatusTip(QStringLiteral("Go to the folder that holds this one"));
-    up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
+    up->setIcon(CommandIcons::Get(QStringLiteral("go-up")));
     m_find = new FindController(*this, *m_findBar);
+    connect(m_find, &FindController::Message, this, [this](const QString& text) { m_panels[0]->setText(text); });
     m_filters = new FilterController(*m_findBar, m_left);
     m_left->addWidget(m_filters->FilterListBox());
     m_filters->SetNames(CategoryNames::ReadDefault());
@@ -351,6 +377,7 @@ void TMainForm::CreateToolBars()
     auto* toolsButton = new QToolButton(m_speedBar);
     toolsButton->setObjectName(QStringLiteral("PopupButton1"));
     toolsButton->setText(QStringLiteral("Tools"));
+    toolsButton->setIcon(CommandIcons::Get(QStringLiteral("system-run")));
     toolsButton->setToolTip(QStringLiteral("Tools Menu"));
     toolsButton->setStatusTip(QStringLiteral("Start an external tool, or add a tool item to the selected node"));
     toolsButton->setMenu(m_toolsPopup);
@@ -358,11 +385,10 @@ void TMainForm::CreateToolBars()
     m_speedBar->addWidget(toolsButton);
     m_speedBar->addSeparator();
     m_commands->FillNewItemBar(m_newBar);
-    const QStyle::StandardPixmap viewIcons[] = {QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogListView,
-                                                QStyle::SP_FileDialogListView, QStyle::SP_FileDialogDetailedView};
+    const char16_t* const viewIcons[] = {u"view-list-icons", u"view-grid", u"view-list-text", u"view-list-details"};
     int i = 0;
     for (QAction* view : m_viewGroup->actions()) {
-        view->setIcon(style()->standardIcon(viewIcons[i]));
+        view->setIcon(CommandIcons::Get(QString::fromUtf16(viewIcons[i])));
         m_speedBar->addAction(view);
         if (QWidget* button = m_speedBar->widgetForAction(view))
             button->setObjectName(QStringLiteral("ViewTypeBtn%1").arg(++i));
@@ -374,6 +400,8 @@ void TMainForm::CreateStatusBar()
     for (int i = 0; i < 3; ++i) {
         m_panels[i] = new QLabel(this);
         m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        // Titles are the user's own text, never markup.
+        m_panels[i]->setTextFormat(Qt::PlainText);
         m_panels[i]->setMinimumWidth(i == 0 ? 200 : 100);
     }
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
@@ -549,6 +577,26 @@ void TMainForm::SaveAtExit()
     // The program is ending (maybe at SIGTERM or logout): nothing here may
     // wait on a dialog.
     m_exitSaveFailed = !m_database->SaveAtExit();
+    SaveSettings();
+}
+
+void TMainForm::SaveForSession()
+{
+    // The desktop may cancel its logout after asking: the program goes on,
+    // and its final save at exit must still happen. Nothing here waits on
+    // a dialog either.
+    if (!m_database->ReadOnly()) {
+        try {
+            m_database->Save();
+        } catch (const ESaveError& e) {
+            RescueFile::Report(e.Message() + u": " + e.Detail());
+        }
+    }
+    SaveSettings();
+}
+
+void TMainForm::SaveSettings()
+{
     m_settings->Save();
     if (!m_tools->Save())
         RescueFile::Report(QStringLiteral("The tools could not be written to %1.").arg(ProfileFile::Default()));
@@ -633,6 +681,7 @@ void TMainForm::CreateSettings()
 {
     // Objects whose persisted properties need an adapter.
     new WindowGeometryAdapter(this, QStringLiteral("MainForm"));
+    new SplitterAdapter(m_splitter, QStringLiteral("FolderPane"));
     for (QToolBar* bar : {m_speedBar, m_newBar, m_findBar, static_cast<QToolBar*>(m_tipBar)})
         new ShownAdapter(bar, bar->objectName());
     for (int i = 1; i <= 4; ++i) {
@@ -641,12 +690,30 @@ void TMainForm::CreateSettings()
     }
     m_settings = std::make_unique<TIniOut>(this, ProfileFile::Default());
     m_settings->SetItems(MainWindowSettings::Entries());
+    // Before any saved size: a first start gets a size that suits the screen.
+    const bool firstStart = ProfileFile(ProfileFile::Default())
+                                .ReadString(QStringLiteral("Window"), QStringLiteral("Width"))
+                                .isEmpty();
     m_settings->Load();
+    if (firstStart)
+        PlaceForFirstStart();
+}
+
+void TMainForm::PlaceForFirstStart()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize size = (available.size() * 2 / 3).expandedTo(minimumSize()).boundedTo(available.size());
+    resize(size);
+    move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+    m_splitter->setSizes({std::max(220, size.width() / 4), size.width() - std::max(220, size.width() / 4)});
 }
 
 void TMainForm::ShowError(const QString& message)
 {
-    QMessageBox::critical(this, AppInfo::ProductName(), message);
+    PlainMessage::Critical(this, AppInfo::ProductName(), message);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

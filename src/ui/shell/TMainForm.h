@@ -94,6 +94,8 @@ public:
     // then the panes show what it changed.
     void SaveForCommand();
     void RefreshAfterCommand();
+    // The desktop's request to save before the session ends; may come many times.
+    void SaveForSession();
 
     int DocumentImageIndex(const QString& path, int currentIndex);
     ImageLists& Images() const { return *m_images; }
@@ -129,6 +131,10 @@ private:
     void UpOneLevel();
     void ImportArgument(const QString& argument);
     void ShowError(const QString& message);
+    // The window settings and the tools.
+    void SaveSettings();
+    // About two thirds of the screen, centred.
+    void PlaceForFirstStart();
 
     TItemTree m_tree;
     std::unique_ptr<MainWindowHost> m_host;

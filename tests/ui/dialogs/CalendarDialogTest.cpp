@@ -1,8 +1,11 @@
+#include "model/Clock.h"
 #include "model/RecurringDate.h"
+#include "ui/dialogs/NextOccurrence.h"
 #include "ui/dialogs/CalendarState.h"
 #include "ui/dialogs/TRecurringDateDlg.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -88,4 +91,43 @@ TEST(RecurringDateDialogTest, OkAnswersTheWorkingDateAndCancelTheStart)
     EXPECT_EQ(dialog.ResultDate(), QDate(2021, 2, 28));
     dialog.done(QDialog::Rejected);
     EXPECT_EQ(dialog.ResultDate(), QDate(2020, 2, 29));
+}
+
+TEST(NextOccurrenceTest, APastDateMovesToItsFirstOccurrenceFromToday)
+{
+    const QDate today(2026, 12, 9);
+    // A birthday entered with its year.
+    EXPECT_EQ(NextOccurrence(QDate(1970, 3, 15), 2, today), QDate(2027, 3, 15));
+    EXPECT_EQ(NextOccurrence(QDate(1970, 12, 9), 2, today), today);
+    // The 29th of February stays where the year has it; the 31st where the month has it.
+    EXPECT_EQ(NextOccurrence(QDate(2000, 2, 29), 2, QDate(2027, 3, 1)), QDate(2028, 2, 29));
+    EXPECT_EQ(NextOccurrence(QDate(2026, 1, 31), 1, QDate(2026, 4, 5)), QDate(2026, 4, 30));
+    EXPECT_EQ(NextOccurrence(QDate(2026, 1, 31), 1, QDate(2026, 5, 1)), QDate(2026, 5, 31));
+    EXPECT_EQ(NextOccurrence(QDate(2026, 1, 31), 1, QDate(2026, 2, 3)), QDate(2026, 2, 28));
+    // Weekly and fortnightly keep their weekday and rhythm.
+    EXPECT_EQ(NextOccurrence(QDate(2026, 12, 1), 3, today), QDate(2026, 12, 15));
+    EXPECT_EQ(NextOccurrence(QDate(2026, 11, 17), 4, today), QDate(2026, 12, 15));
+    // The second Tuesday of a month.
+    EXPECT_EQ(NextOccurrence(QDate(2026, 1, 13), 5, today), QDate(2027, 1, 12));
+    // A date that does not recur, or lies ahead, stays.
+    EXPECT_EQ(NextOccurrence(QDate(2000, 1, 1), 0, today), QDate(2000, 1, 1));
+    EXPECT_EQ(NextOccurrence(QDate(2030, 1, 1), 2, today), QDate(2030, 1, 1));
+    // From the first year on, without running for ever.
+    EXPECT_EQ(NextOccurrence(QDate(1, 1, 2), 3, today).dayOfWeek(), QDate(1, 1, 2).dayOfWeek());
+}
+
+TEST(RecurringDateDialogTest, NextOccurrenceMovesAPastYearlyDateInOneClick)
+{
+    Clock::SetFixed(QDateTime(QDate(2026, 12, 9), QTime(12, 0)));
+    TRecurringDateDlg dialog(QDate(1970, 3, 15), 2, QString());
+    ASSERT_TRUE(dialog.NextOccurrenceButton()->isEnabled());
+    dialog.NextOccurrenceButton()->click();
+    EXPECT_EQ(dialog.WorkingDate(), QDate(2027, 3, 15));
+    EXPECT_FALSE(dialog.NextOccurrenceButton()->isEnabled());
+    // A date that happens once has no next occurrence.
+    TRecurringDateDlg once(QDate(1970, 3, 15), 0, QString());
+    EXPECT_FALSE(once.NextOccurrenceButton()->isEnabled());
+    once.RecurModeCombo()->setCurrentIndex(2);
+    EXPECT_TRUE(once.NextOccurrenceButton()->isEnabled());
+    Clock::SetFixed(QDateTime());
 }

@@ -10,12 +10,16 @@
 #include "ui/dialogs/TEMailEditDlg.h"
 #include "ui/dialogs/TFolderEditDlg.h"
 #include "ui/dialogs/TPhoneEditDlg.h"
+#include "ui/dialogs/ItemDialogValues.h"
 #include "ui/dialogs/TRemdDlg.h"
+#include "ui/dialogs/TVCImportDlg.h"
 #include "ui/dialogs/TWebSiteDlg.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,7 +55,7 @@ T* Find(QDialog& dialog, const QString& name)
 void Ok(QDialog& dialog)
 {
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        if (button->text() == u"OK") {
+        if (button->objectName() == u"OKBtn") {
             button->click();
             return;
         }
@@ -115,6 +119,21 @@ TEST_F(ItemDialogsTest, ANewPhoneStoresTheNumberWithTheLiteralsOfItsFormat)
     EXPECT_EQ(phone->Value(), u"(555)123-4567"_s);
 }
 
+TEST_F(ItemDialogsTest, AnInternationalNumberKeepsEveryDigitUnderTheUsaFormat)
+{
+    TZVBObject* phone = AddLeaf(root, ClassCode::Phone, u"x"_s);
+    WhenShown([](QDialog& d) {
+        auto* format = Find<QComboBox>(d, u"PhoneFmt"_s);
+        format->setCurrentIndex(format->findText(u"USA"_s));
+        auto* number = Find<QLineEdit>(d, u"PhoneNum"_s);
+        number->setFocus();
+        QTest::keyClicks(number, u"+49 351 1234567"_s);
+        Ok(d);
+    });
+    ASSERT_TRUE(RunItemDialog(*phone, true, nullptr));
+    EXPECT_EQ(phone->Value(), u"+49 351 1234567"_s);
+}
+
 TEST_F(ItemDialogsTest, ANewPhoneWithOnlyLiteralsIsNotTaken)
 {
     TZVBObject* phone = AddLeaf(root, ClassCode::Phone, u"x"_s);
@@ -134,13 +153,13 @@ TEST_F(ItemDialogsTest, ANewFaxStartsAtTheUsaFormatAndAnExistingOneHidesTheForma
         auto* format = Find<QComboBox>(d, u"FaxFmt"_s);
         EXPECT_EQ(format->currentText(), u"USA"_s);
         EXPECT_EQ(format->itemText(1), u"Free Format"_s);
-        EXPECT_FALSE(Find<QLineEdit>(d, u"FaxNum"_s)->inputMask().isEmpty());
+        EXPECT_EQ(Find<QLineEdit>(d, u"FaxNum"_s)->placeholderText(), u"(___)___-____"_s);
         d.reject();
     });
     EXPECT_FALSE(RunItemDialog(*fax, true, nullptr));
     WhenShown([](QDialog& d) {
         EXPECT_FALSE(Find<QComboBox>(d, u"FaxFmt"_s)->isVisible());
-        EXPECT_TRUE(Find<QLineEdit>(d, u"FaxNum"_s)->inputMask().isEmpty());
+        EXPECT_TRUE(Find<QLineEdit>(d, u"FaxNum"_s)->placeholderText().isEmpty());
         EXPECT_EQ(Find<QLineEdit>(d, u"FaxNum"_s)->text(), u"(555)000-1111"_s);
         Ok(d);
     });
@@ -164,9 +183,16 @@ TEST_F(ItemDialogsTest, AClearedMailAddressKeepsTheOldValuesAndABadUrlIsDiscarde
     WhenShown([](QDialog& d) {
         EXPECT_EQ(Find<QComboBox>(d, u"Web"_s)->currentText(), u"http://"_s);
         Find<QComboBox>(d, u"Web"_s)->setCurrentText(u"example.org"_s);
+        // The address is refused with a message; the user then gives up.
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
         Ok(d);
+        d.reject();
     });
     EXPECT_FALSE(RunItemDialog(*site, true, nullptr));
+    EXPECT_EQ(site->Value(), QString());
 }
 
 TEST_F(ItemDialogsTest, ItemsInARemoteFolderCannotBeChangedExceptFolders)
@@ -280,5 +306,57 @@ TEST_F(ItemDialogsTest, TabbingRunsThroughTheFieldsThenTheCategoryButtonAndTheBu
         while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible());
     }
     EXPECT_EQ(order, (QStringList{u"PhoneTitle"_s, u"PhoneNum"_s, u"Extension"_s, u"PhoneFmt"_s, u"PhoneComment"_s,
-                                  u"CatSelect"_s, u"OK"_s, u"Cancel"_s}));
+                                  u"CatSelect"_s, u"OKBtn"_s, u"CancelBtn"_s}));
+}
+
+TEST_F(ItemDialogsTest, SecureAddressesAreTakenAndOtherTextIsRefusedWithAReason)
+{
+    TTreeNode* site = AddContainer(root, ClassCode::Website, u"x"_s);
+    QString refusal;
+    WhenShown([&refusal](QDialog& d) {
+        Find<QLineEdit>(d, u"WebTitle"_s)->setText(u"Shop"_s);
+        auto* address = Find<QComboBox>(d, u"Web"_s);
+        address->setCurrentText(u"www.example.org"_s);
+        // The refusal comes as a message over the dialog, which stays open.
+        QTimer::singleShot(0, [&refusal] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                refusal = box->text();
+                box->accept();
+            }
+        });
+        Ok(d);
+        EXPECT_TRUE(d.isVisible());
+        address->setCurrentText(u"https://shop.example.org/"_s);
+        Ok(d);
+    });
+    ASSERT_TRUE(RunItemDialog(*site->Item(), true, nullptr));
+    EXPECT_EQ(site->Item()->Value(), u"https://shop.example.org/"_s);
+    EXPECT_TRUE(refusal.contains(u"https://www.example.org"_s)) << refusal.toStdString();
+}
+
+TEST_F(ItemDialogsTest, APersonsWebsitePageTakesHttpsAndLeavesTheBareSchemeAlone)
+{
+    TTreeNode* node = AddContainer(root, ClassCode::Person, u"New Person"_s);
+    WhenShown([](QDialog& d) {
+        Find<QLineEdit>(d, u"Title"_s)->setText(u"Jane"_s);
+        Find<QComboBox>(d, u"Web"_s)->setCurrentText(u"https://jane.example.org"_s);
+        Ok(d);
+    });
+    ASSERT_TRUE(RunItemDialog(*node->Item(), true, nullptr));
+    ASSERT_EQ(node->ChildCount(), 1);
+    EXPECT_EQ(node->Children()[0]->Item()->Value(), u"https://jane.example.org"_s);
+    EXPECT_EQ(WebsiteRefusal(u"http://"_s, false), QString());
+    EXPECT_FALSE(WebsiteRefusal(u"http://"_s, true).isEmpty());
+    EXPECT_FALSE(WebsiteRefusal(u"jane.example.org"_s, false).isEmpty());
+}
+
+TEST(VCardImportDialogTest, TheCardsTextsAreShownAsWritten)
+{
+    TVCImportDlg dialog(u"<b>Jane</b>"_s, u"<i>Acme</i>"_s);
+    for (const QString& name : {u"CardName"_s, u"CardOrganization"_s}) {
+        auto* label = dialog.findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    }
+    EXPECT_EQ(dialog.findChild<QLabel*>(u"CardName"_s)->text(), u"<b>Jane</b>"_s);
 }

@@ -1,8 +1,5 @@
 #include "ui/dialogs/PhoneFormat.h"
 
-#include <QLineEdit>
-#include <QTest>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -18,17 +15,9 @@ QString MaskOf(const QString& name)
     return QString();
 }
 
-// Types the keys into a line edit carrying the format's mask, as the user would.
-QString Typed(const QString& name, const QString& keys, QString* plain = nullptr)
+QString Formatted(const QString& name, const QString& typed)
 {
-    const QString mask = MaskOf(name);
-    QLineEdit edit;
-    edit.setInputMask(PhoneFormats::ToInputMask(mask));
-    edit.setCursorPosition(0);
-    QTest::keyClicks(&edit, keys);
-    if (plain)
-        *plain = PhoneFormats::PlainText(mask, edit.displayText());
-    return PhoneFormats::StoredText(mask, edit.displayText());
+    return PhoneFormats::Format(MaskOf(name), typed);
 }
 } // namespace
 
@@ -46,67 +35,60 @@ TEST(PhoneFormatTest, ListsKeepTheirOrderAndTheFaxListStartsWithUsa)
     EXPECT_TRUE(PhoneFormats::Fax().at(1).editMask.isEmpty());
 }
 
-TEST(PhoneFormatTest, EditMasksTranslateToQtInputMasks)
+TEST(PhoneFormatTest, PatternsShowTheLiteralsAndABlankPerDigit)
 {
-    // Required digits become "9", optional ones "0"; literal digits and the
-    // mask characters of Qt are escaped; "!" goes.
-    const struct { const char16_t* name; const char16_t* qt; } expected[] = {
-        {u"USA", u"(000)999-9999;_"},
-        {u"Denmark", u"+45 99 99 99 99;_"},
-        {u"France", u"16-99-99-99-99;_"},
-        {u"Germany", u"(000 00) 00000;_"},
-        {u"Italy", u"(0000) 9999 9999;_"},
-        {u"Netherlands", u"\\09900-9999000;_"},
-        {u"Norway", u"99 90 00 00;_"},
-        {u"Spain", u"(000)9999999;_"},
-        {u"Sweden", u"99 90 00 00;_"},
-        {u"United Kingdom", u"\\09990 9999900;_"},
-    };
-    for (const auto& e : expected) {
-        const QString name = QString::fromUtf16(e.name);
-        EXPECT_EQ(PhoneFormats::ToInputMask(MaskOf(name)), QString::fromUtf16(e.qt)) << name.toStdString();
-    }
-    EXPECT_TRUE(PhoneFormats::ToInputMask(QString()).isEmpty());
+    EXPECT_EQ(PhoneFormats::Pattern(MaskOf(u"USA"_s)), u"(___)___-____"_s);
+    EXPECT_EQ(PhoneFormats::Pattern(MaskOf(u"Denmark"_s)), u"+45 __ __ __ __"_s);
+    EXPECT_EQ(PhoneFormats::Pattern(MaskOf(u"Netherlands"_s)), u"0____-_______"_s);
 }
 
-TEST(PhoneFormatTest, TypedNumbersAreStoredWithTheLiteralsOfTheirFormat)
+TEST(PhoneFormatTest, TypedDigitsAreStoredWithTheLiteralsOfTheirFormat)
 {
-    const struct { const char16_t* name; const char16_t* keys; const char16_t* stored; const char16_t* plain; } cases[] = {
-        {u"USA", u"5551234567", u"(555)123-4567", u"5551234567"},
-        {u"Denmark", u"12345678", u"+45 12 34 56 78", u"12345678"},
-        {u"France", u"87654321", u"16-87-65-43-21", u"87654321"},
-        {u"Germany", u"0301234567", u"(030 12) 34567", u"0301234567"},
-        {u"Italy", u"061234567890", u"(0612) 3456 7890", u"061234567890"},
-        {u"Netherlands", u"2012345678", u"02012-345678", u"2012345678"},
-        {u"Norway", u"12345678", u"12 34 56 78", u"12345678"},
-        {u"Spain", u"9121234567", u"(912)1234567", u"9121234567"},
-        {u"Sweden", u"12345678", u"12 34 56 78", u"12345678"},
-        {u"United Kingdom", u"2071234567", u"02071 234567", u"2071234567"},
+    const struct { const char16_t* name; const char16_t* typed; const char16_t* stored; } cases[] = {
+        {u"USA", u"5551234567", u"(555)123-4567"},
+        {u"USA", u"555 123 4567", u"(555)123-4567"},
+        {u"USA", u"1234567", u"123-4567"}, // the optional area code left out
+        {u"Denmark", u"12345678", u"+45 12 34 56 78"},
+        {u"France", u"87654321", u"16-87-65-43-21"},
+        {u"Germany", u"0301234567", u"(030 12) 34567"},
+        {u"Italy", u"061234567890", u"(0612) 3456 7890"},
+        {u"Netherlands", u"2012345678", u"02012-345678"},
+        {u"Norway", u"12345678", u"12 34 56 78"},
+        {u"Spain", u"9121234567", u"(912)1234567"},
+        {u"Sweden", u"12345678", u"12 34 56 78"},
+        {u"United Kingdom", u"2071234567", u"02071 234567"},
     };
     for (const auto& c : cases) {
         const QString name = QString::fromUtf16(c.name);
-        QString plain;
-        EXPECT_EQ(Typed(name, QString::fromUtf16(c.keys), &plain), QString::fromUtf16(c.stored)) << name.toStdString();
-        EXPECT_EQ(plain, QString::fromUtf16(c.plain)) << name.toStdString();
+        EXPECT_EQ(Formatted(name, QString::fromUtf16(c.typed)), QString::fromUtf16(c.stored)) << name.toStdString();
     }
 }
 
-TEST(PhoneFormatTest, ANumberOfLiteralsAloneIsNotFilled)
+TEST(PhoneFormatTest, NumbersThatDoNotFitTheFormatKeepEveryCharacter)
 {
-    for (const PhoneFormat& format : PhoneFormats::Phone()) {
-        QString plain;
-        Typed(format.name, QString(), &plain);
-        EXPECT_TRUE(plain.isEmpty()) << format.name.toStdString();
-    }
-    // Literal digits of the pattern ("45", "16", the leading 0) do not count.
-    EXPECT_TRUE(PhoneFormats::PlainText(MaskOf(u"Denmark"_s), u"+45 __ __ __ __"_s).isEmpty());
-    EXPECT_TRUE(PhoneFormats::PlainText(MaskOf(u"France"_s), u"16-__-__-__-__"_s).isEmpty());
-    // Without a mask the text is what was typed, blanks aside.
-    EXPECT_TRUE(PhoneFormats::PlainText(QString(), u"   "_s).isEmpty());
-    EXPECT_EQ(PhoneFormats::StoredText(QString(), u" 555 1234 "_s), u"555 1234"_s);
+    // International numbers, whatever the format.
+    EXPECT_EQ(Formatted(u"USA"_s, u"+49 351 1234567"_s), u"+49 351 1234567"_s);
+    EXPECT_EQ(Formatted(u"Germany"_s, u" +1 (555) 123-4567 "_s), u"+1 (555) 123-4567"_s);
+    // Too many or too few digits for the format.
+    EXPECT_EQ(Formatted(u"USA"_s, u"0049 351 1234567"_s), u"0049 351 1234567"_s);
+    EXPECT_EQ(Formatted(u"Denmark"_s, u"1234"_s), u"1234"_s);
+    // Letters and dialing signs are not a plain number.
+    EXPECT_EQ(Formatted(u"USA"_s, u"1-800-FLOWERS"_s), u"1-800-FLOWERS"_s);
+    EXPECT_EQ(Formatted(u"USA"_s, u"*31#5551234567"_s), u"*31#5551234567"_s);
 }
 
-TEST(PhoneFormatTest, APartlyTypedNumberKeepsWhatWasTyped)
+TEST(PhoneFormatTest, ANumberAlreadyWrittenInTheFormatStaysAsItIs)
 {
-    EXPECT_EQ(Typed(u"USA"_s, u"55512"_s), u"(555)12-"_s);
+    // Its digits would not fit again: the literal digits of the pattern count twice.
+    EXPECT_EQ(Formatted(u"Netherlands"_s, u"02012-345678"_s), u"02012-345678"_s);
+    EXPECT_EQ(Formatted(u"France"_s, u"16-87-65-43-21"_s), u"16-87-65-43-21"_s);
+    EXPECT_EQ(Formatted(u"USA"_s, u"(555)123-4567"_s), u"(555)123-4567"_s);
+}
+
+TEST(PhoneFormatTest, WithoutAFormatTheTextIsTrimmedAndBlanksAreNotANumber)
+{
+    EXPECT_EQ(PhoneFormats::Format(QString(), u" 555 1234 "_s), u"555 1234"_s);
+    EXPECT_FALSE(PhoneFormats::IsFilled(u"  "_s));
+    EXPECT_FALSE(PhoneFormats::IsFilled(u"()-"_s));
+    EXPECT_TRUE(PhoneFormats::IsFilled(u"+4"_s));
 }

@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -95,3 +98,29 @@ TEST(AboutBoxTest, ShowsNameVersionAndDate)
 }
 
 } // namespace
+
+TEST(HelpTest, HelpOpenedFromADialogTakesInputBesideItAndEscCloses)
+{
+    QDialog dialog;
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        THelpBrowser::OpenContext(HelpTopics::ItemDialogs);
+        THelpBrowser* help = THelpBrowser::Shared();
+        // A window of the modal dialog is the one kind it does not block.
+        EXPECT_EQ(help->parentWidget(), &dialog);
+        EXPECT_TRUE(help->isWindow());
+        EXPECT_TRUE(help->isVisible());
+        dialog.accept();
+        checked = true;
+    });
+    dialog.exec();
+    ASSERT_TRUE(checked);
+    THelpBrowser* help = THelpBrowser::Shared();
+    // With the dialog gone it stays open on its own.
+    EXPECT_EQ(help->parentWidget(), nullptr);
+    EXPECT_TRUE(help->isVisible());
+    help->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+}

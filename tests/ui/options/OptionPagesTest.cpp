@@ -266,3 +266,29 @@ TEST_F(OptionPagesTest, ToolPickerLaunchesOrHandsBackTheTool)
     EXPECT_EQ(TToolsDlg::ChooseForNewItem(tools, nullptr), -1);
     EXPECT_EQ(starter.calls.size(), 1);
 }
+
+TEST_F(OptionPagesTest, TheFirstCategoryRenameIsKeptWithoutPickingAnEntry)
+{
+    TToolItems tools(Ini());
+    TOptionPages dialog(Ini(), tools);
+    QLineEdit* name = dialog.Categories()->CatName();
+    EXPECT_EQ(name->text(), QStringLiteral("User Defined 1"));
+    name->setText(QStringLiteral("Family"));
+    Q_EMIT name->editingFinished();
+    EXPECT_EQ(dialog.Categories()->Names().at(0), QStringLiteral("Family"));
+    dialog.reject();
+}
+
+TEST_F(OptionPagesTest, DeleteRemovesTheSelectedToolWhenTwoShareADescription)
+{
+    WriteIni("[Tools]\r\nTool0=Editor,/usr/bin/first,,0\r\nTool1=Editor,/usr/bin/second,,0\r\n");
+    TToolItems tools(Ini());
+    TOptionPages dialog(Ini(), tools);
+    ToolsMenuPage* page = dialog.ToolsMenu();
+    page->ToolList()->setCurrentIndex(tools.index(1));
+    ASSERT_EQ(page->SelectedTool(), 1);
+    Child<QPushButton>(dialog, u"DeleteBtn")->click();
+    ASSERT_EQ(tools.Count(), 1);
+    EXPECT_EQ(tools.Item(0).Filename, QStringLiteral("/usr/bin/first"));
+    dialog.reject();
+}

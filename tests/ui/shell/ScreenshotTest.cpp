@@ -3,9 +3,12 @@
 #include "TreeBuilder.h"
 
 #include "ui/panes/FilterController.h"
+#include "ui/panes/ItemListModel.h"
 #include "ui/panes/ItemListPane.h"
+#include "ui/panes/ItemPopupMenu.h"
 #include "ui/shell/TMainForm.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -80,5 +83,42 @@ TEST(Screenshots, MainWindowInEachView)
     QTest::qWait(300);
     form.grab().save(out + QStringLiteral("/main-filter.png"));
     form.Filters().AnyButton()->setChecked(false);
+    QDir::setCurrent(QDir::tempPath());
+}
+
+TEST(Screenshots, FirstStartAndEachViewWithARowsMenu)
+{
+    const QString out = qEnvironmentVariable("ZENDRIVO_SCREENSHOTS");
+    if (out.isEmpty())
+        GTEST_SKIP() << "set ZENDRIVO_SCREENSHOTS to a directory to take pictures";
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    qputenv("ZENDRIVO_HOME", dir.path().toUtf8());
+    TMainForm form;
+    FillSample(form.Tree().Root());
+    // The size and place a first start chooses, as the user sees it.
+    form.show();
+    form.Folders()->expandAll();
+    QTest::qWait(300);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    screen->grabWindow(0).save(out + QStringLiteral("/first-start.png"));
+    form.SelectNode(form.Tree().FindPath(QStringLiteral("My Contacts/Business/Acme Corporation")));
+    const struct { ListView::ViewStyle style; const char* name; } views[] = {
+        {ListView::vsIcon, "large-icons"}, {ListView::vsSmallIcon, "small-icons"},
+        {ListView::vsList, "list"}, {ListView::vsReport, "details"}};
+    auto* popup = form.findChild<ItemPopupMenu*>(QStringLiteral("ListPopup"));
+    for (const auto& v : views) {
+        form.MainItems()->SetViewStyle(v.style);
+        QAbstractItemView* view = form.MainItems()->CurrentView();
+        const QModelIndex phone = form.ListModel()->index(form.ListModel()->RowOf(
+            form.Tree().FindPath(QStringLiteral("My Contacts/Business/Acme Corporation"))->Item()->Contents()[1]->Item()), 0);
+        QTest::qWait(200);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(phone).center());
+        QTest::qWait(100);
+        Q_EMIT view->customContextMenuRequested(view->visualRect(phone).center());
+        QTest::qWait(300);
+        screen->grabWindow(0).save(out + QStringLiteral("/menu-%1.png").arg(QString::fromLatin1(v.name)));
+        popup->hide();
+    }
     QDir::setCurrent(QDir::tempPath());
 }

@@ -227,13 +227,15 @@ TEST_F(TIniOutTest, NoFileNameReportsAndTouchesNothing)
     EXPECT_EQ(form.window.size(), QSize(500, 400));
 }
 
-TEST(MainWindowSettingsTest, ListsTheWindowsTwentyOneEntries)
+TEST(MainWindowSettingsTest, ListsTheWindowsEntriesAndTheTreeWidthLast)
 {
     const auto& entries = MainWindowSettings::Entries();
-    ASSERT_EQ(entries.size(), 21);
+    ASSERT_EQ(entries.size(), 22);
     EXPECT_EQ(entries.first().ToText(), u"LargeIcons;Checked;True;View;Icon;1;0");
     EXPECT_EQ(entries.at(18).ToText(), u"MainForm;Left;0;Window;Left;1;0");
-    EXPECT_EQ(entries.last().ToText(), u"TipBar1;Visible;True;Toolbar;Tip;1;0");
+    EXPECT_EQ(entries.at(20).ToText(), u"TipBar1;Visible;True;Toolbar;Tip;1;0");
+    // After the window's size, which bounds it.
+    EXPECT_EQ(entries.last().ToText(), u"FolderPane;Width;220;Window;TreeWidth;1;0");
     for (const IniEntry& entry : entries) {
         EXPECT_TRUE(entry.IsUsable());
         EXPECT_FALSE(entry.loadOnly);
