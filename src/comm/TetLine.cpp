@@ -131,6 +131,7 @@ bool TetLine::Open()
     const QString path = devices.at(m_deviceId).path;
     QString reason;
     if (!m_port->Open(path, m_speed, &reason)) {
+        m_failure = reason;
         AddLog(reason, false);
         SetError(ModemPort::IsOpenHere(path) || reason.contains(u"busy"_s, Qt::CaseInsensitive)
                      ? LineErrors::Allocated
@@ -141,6 +142,7 @@ bool TetLine::Open()
     if (m_port->Command("ATE0V1", m_commandTimeout) != ModemPort::Result::Ok) {
         // A port that went away has already said so.
         if (m_port->IsOpen()) {
+            m_failure = path + u": no modem answers";
             m_port->Close();
             SetError(LineErrors::DeviceError);
         }
@@ -267,7 +269,8 @@ void TetLine::StartPending(Pending pending, int seconds)
 
 void TetLine::CommandTimedOut()
 {
-    AddLog(QStringLiteral("The modem does not answer"), false);
+    m_failure = m_port->Path() + u": the modem does not answer";
+    AddLog(m_failure, false);
     m_pending = Pending::None;
     m_port->Close();
     m_active = false;
@@ -278,6 +281,7 @@ void TetLine::CommandTimedOut()
 
 void TetLine::ModemFailed(const QString& reason)
 {
+    m_failure = reason;
     AddLog(reason, false);
     m_commandTimer->stop();
     m_pending = Pending::None;

@@ -63,6 +63,8 @@ public:
     std::int32_t ErrorNumber() const { return m_errorNumber; }
     const QString& ErrorText() const { return m_errorText; }
     const QString& ErrorHex() const { return m_errorHex; }
+    // What went wrong with the port in words, for the user: "PATH: reason".
+    const QString& LastFailure() const { return m_failure; }
 
     // The dial string of the next call, stored as given.
     const QString& PhoneNumber() const { return m_phoneNumber; }
@@ -130,6 +132,7 @@ private:
     std::int32_t m_errorNumber = 0;
     QString m_errorText;
     QString m_errorHex;
+    QString m_failure;
     QString m_phoneNumber;
     bool m_pulse = false;
     CallState m_state = CallState::Idle;
