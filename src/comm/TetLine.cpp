@@ -253,6 +253,9 @@ bool TetLine::Hangup()
         BecomeIdle();
         return true;
     }
+    // Already on its way down.
+    if (m_pending == Pending::Hangup)
+        return true;
     if (!m_port->Send("ATH")) {
         ModemFailed(QStringLiteral("cannot write to the modem"));
         return false;

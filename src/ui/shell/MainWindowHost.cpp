@@ -6,6 +6,7 @@
 #include "platform/ShellLauncher.h"
 #include "ui/shell/TMainForm.h"
 #include "ui/options/TToolItems.h"
+#include "ui/telephony/TDialPhoneDialog.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -37,13 +38,13 @@ void MainWindowHost::SelectNode(TTreeNode* node)
     m_form.SelectNode(node);
 }
 
-void MainWindowHost::Dial(const QString& /*name*/, const QString& number)
+void MainWindowHost::Dial(const QString& name, const QString& number)
 {
-    // Without a modem the desktop's own handler for telephone links dials.
-    const QString digits = QString(number).remove(QLatin1Char(' '));
-    const auto result = ShellLauncher().OpenDocument(u"tel:" + digits);
-    if (!result.ok)
-        ShowLaunchError(result.error);
+    TDialPhoneDialog& dialer = TDialPhoneDialog::Shared();
+    dialer.Title = QStringLiteral("Dial Phone");
+    dialer.Recipient = name;
+    dialer.PhoneNumber = number;
+    dialer.Execute(&m_form);
 }
 
 void MainWindowHost::SendMail(TEMailObject& item, const QString& attachmentPath)

@@ -26,6 +26,8 @@
 #include "ui/help/THelpBrowser.h"
 #include "ui/shell/TIniOut.h"
 #include "ui/options/TOptionPages.h"
+#include "ui/telephony/TCallerIdForm.h"
+#include "ui/telephony/TDialPhoneDialog.h"
 #include "ui/shell/TTipBar.h"
 #include "ui/options/TToolItems.h"
 #include "ui/options/TToolsDlg.h"
@@ -495,6 +497,16 @@ void TMainForm::SaveAtExit()
     m_settings->Save();
     if (!m_tools->Save())
         ShowError(QStringLiteral("The tools could not be written to %1.").arg(ProfileFile::Default()));
+    if (m_callerId) {
+        m_callerId->SetCallerId(false);
+        m_callerId->SaveHistory();
+    }
+}
+
+void TMainForm::SetCallerId(bool on)
+{
+    if (m_callerId)
+        m_callerId->SetCallerId(on);
 }
 
 void TMainForm::ShowMainWindow()
@@ -548,6 +560,11 @@ void TMainForm::ShowOptions()
     connect(&dialog, &TOptionPages::CategoryNamesChanged, this, [this](const QStringList& names) {
         m_filters->SetNames(names);
         CategoryNames::SetCurrent(names);
+    });
+    connect(&dialog, &TOptionPages::CallerIdSwitched, this, [this](bool on) {
+        // The dial settings may have a new device by now.
+        TDialPhoneDialog::Shared().Settings().Load();
+        SetCallerId(on);
     });
     dialog.exec();
 }

@@ -17,6 +17,7 @@ class FindController;
 class QStackedWidget;
 class ImageLists;
 class ItemIcons;
+class TCallerIdForm;
 class TIniOut;
 class TToolItems;
 class TTipBar;
@@ -90,6 +91,12 @@ public:
     TToolItems& Tools() const { return *m_tools; }
     // View "&Options...".
     void ShowOptions();
+    // The caller-ID window the tray host made; its line follows the switch.
+    void SetCallerIdWindow(TCallerIdForm* window) { m_callerId = window; }
+    TCallerIdForm* CallerIdWindow() const { return m_callerId; }
+    // The caller-ID switch: the line on the dial settings' device, the tray
+    // icon and the menu's check mark.
+    void SetCallerId(bool on);
     // The speed bar's tools pop-up "&Show Popup": a tool item from a chosen tool.
     void NewToolItemFromDialog();
 
@@ -143,6 +150,7 @@ private:
     FilterController* m_filters = nullptr;
     QStackedWidget* m_left = nullptr;
     QString m_activePane = QStringLiteral("Folders");
+    TCallerIdForm* m_callerId = nullptr;
     bool m_firstShow = true;
     bool m_saved = false;
     QStringList m_ownCommandLine;
