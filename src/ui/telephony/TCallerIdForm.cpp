@@ -75,7 +75,8 @@ TCallerIdForm::TCallerIdForm(const QString& profilePath, const QString& historyP
     m_view->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_view->setIconSize(QSize(16, 16));
     m_view->header()->resizeSection(0, 150);
-    m_view->header()->resizeSection(1, 130);
+    m_view->header()->resizeSection(1, 120);
+    m_view->setMinimumWidth(460);
     m_numSaved->setRange(0, CallHistory::MaxSize);
     auto* size = new QLabel(QStringLiteral("How many?"));
     size->setBuddy(m_numSaved);
