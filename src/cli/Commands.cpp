@@ -14,7 +14,8 @@ const std::vector<CliCommand>& AllCommands()
                            ExportCommands,
                            FindCommands,
                            SyncCommands,
-                           ReportCliCommands})
+                           ReportCliCommands,
+                           TelephonyCommands})
             for (CliCommand& c : group())
                 all.push_back(std::move(c));
         return all;

@@ -6,6 +6,9 @@
 #include "model/TreeNode.h"
 #include "model/TreeOps.h"
 #include "model/ZVBObject.h"
+#include "model/RecordIO.h"
+#include "model/TextCodec.h"
+#include "ui/commands/ClipboardTransfer.h"
 #include "ui/commands/DragPayload.h"
 #include "ui/commands/ItemCommands.h"
 #include "ui/panes/PaneHost.h"
@@ -57,11 +60,19 @@ bool DropCommands::DropOnNode(const QMimeData* data, TTreeNode* target)
     TItemTree& tree = m_form.Tree();
     const QList<TTreeNode*> nodes = DragPayload::Nodes(data);
     const QList<TZVBObject*> items = DragPayload::Items(data);
-    if (nodes.isEmpty() && items.isEmpty())
+    const QString records = nodes.isEmpty() && items.isEmpty() ? ClipboardTransfer::Records(data) : QString();
+    if (nodes.isEmpty() && items.isEmpty() && records.isEmpty())
         return false;
     if (IsReadOnly(target)) {
         ShowError(ERemoteParent().Message());
         return false;
+    }
+    if (!records.isEmpty()) {
+        // Entries from outside the tree (the call history): copies go in.
+        TTreeNode* selected = m_form.SelectedNode();
+        const int created = RecordIO::ReadRecords(TextCodec::SplitLines(records.toUtf8()), 0, target);
+        m_form.RefreshListPane(selected ? selected : m_form.SelectedNode());
+        return created > 0;
     }
     bool moved = false;
     for (TTreeNode* node : nodes) {

@@ -3,11 +3,14 @@
 #include "platform/ProfileFile.h"
 #include "ui/options/BrowserMailPage.h"
 #include "ui/options/CategoriesPage.h"
+#include "ui/options/PhoneDevicePage.h"
+#include "ui/telephony/TDialPhoneDialog.h"
 #include "ui/help/HelpTopics.h"
 #include "ui/help/THelpBrowser.h"
 #include "ui/options/TToolItems.h"
 #include "ui/options/ToolsMenuPage.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,7 +21,8 @@ TOptionPages::TOptionPages(const QString& profilePath, TToolItems& tools, const 
                            QWidget* parent)
     : QDialog(parent), m_profilePath(profilePath), m_settings(OptionSettings::Read(ProfileFile(profilePath))),
       m_pages(new QTabWidget), m_browserMail(new BrowserMailPage), m_toolsMenu(new ToolsMenuPage(tools)),
-      m_categories(new CategoriesPage)
+      m_categories(new CategoriesPage), m_dialPhone(new TDialPhoneDialog(this)),
+      m_phoneDevice(new PhoneDevicePage(*m_dialPhone))
 {
     setObjectName(QStringLiteral("TOptionPages"));
     setWindowTitle(QStringLiteral("Options"));
@@ -26,11 +30,15 @@ TOptionPages::TOptionPages(const QString& profilePath, TToolItems& tools, const 
     m_pages->addTab(m_browserMail, QStringLiteral("Browser/Mail"));
     m_pages->addTab(m_toolsMenu, QStringLiteral("Tools Menu"));
     m_pages->addTab(m_categories, QStringLiteral("Categories"));
+    m_pages->addTab(m_phoneDevice, QStringLiteral("Phone Device"));
+    // The dialog's own dial settings, on the same registry key as the dialer's.
+    m_dialPhone->Settings().Load();
 
     if (!categoryNames.isEmpty())
         m_settings.categories = categoryNames;
     m_browserMail->SetValues(m_settings.browserPath, m_settings.ddeName, m_settings.inetMail);
     m_categories->SetNames(m_settings.categories);
+    m_phoneDevice->CallerIDCheck()->setChecked(m_settings.callerId);
 
     auto* buttons = new QDialogButtonBox;
     m_ok = buttons->addButton(QDialogButtonBox::Ok);
@@ -48,7 +56,8 @@ TOptionPages::TOptionPages(const QString& profilePath, TToolItems& tools, const 
     layout->addWidget(buttons);
 
     // Each page's fields in reading order, then the buttons.
-    for (const QList<QWidget*>& chain : {m_browserMail->TabChain(), m_toolsMenu->TabChain(), m_categories->TabChain()}) {
+    for (const QList<QWidget*>& chain : {m_browserMail->TabChain(), m_toolsMenu->TabChain(), m_categories->TabChain(),
+                                          m_phoneDevice->TabChain()}) {
         for (qsizetype i = 1; i < chain.size(); ++i)
             setTabOrder(chain.at(i - 1), chain.at(i));
     }
@@ -64,6 +73,7 @@ OptionSettings TOptionPages::Values() const
     values.ddeName = m_browserMail->DdeName();
     values.inetMail = m_browserMail->INetMail();
     values.categories = m_categories->Names();
+    values.callerId = m_phoneDevice->CallerIDCheck()->isChecked();
     return values;
 }
 

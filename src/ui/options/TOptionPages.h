@@ -8,12 +8,15 @@
 
 class BrowserMailPage;
 class CategoriesPage;
+class PhoneDevicePage;
+class TDialPhoneDialog;
 class QPushButton;
 class QTabWidget;
 class TToolItems;
 class ToolsMenuPage;
 
-// The Options dialog: browser and mail, the tools, the category names. OK
+// The Options dialog: browser and mail, the tools, the category names, the
+// phone device. OK
 // writes every key it shows to the settings file and announces what changed;
 // Cancel writes nothing (tool changes act on the tool list at once and are
 // saved with it at the end of the program).
@@ -31,14 +34,14 @@ public:
     BrowserMailPage* BrowserMail() const { return m_browserMail; }
     ToolsMenuPage* ToolsMenu() const { return m_toolsMenu; }
     CategoriesPage* Categories() const { return m_categories; }
+    PhoneDevicePage* PhoneDevice() const { return m_phoneDevice; }
+    TDialPhoneDialog& DialPhoneDialog() const { return *m_dialPhone; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
     QPushButton* HelpButton() const { return m_help; }
 
     // What the dialog shows now, as OK would write it.
     OptionSettings Values() const;
-    // Caller ID has no page yet; OK writes back what was read unless this changes it.
-    void SetCallerId(bool on) { m_settings.callerId = on; }
 
     // Shows an error; tests replace it.
     using Message = std::function<void(const QString& caption, const QString& text)>;
@@ -62,6 +65,8 @@ private:
     BrowserMailPage* m_browserMail;
     ToolsMenuPage* m_toolsMenu;
     CategoriesPage* m_categories;
+    TDialPhoneDialog* m_dialPhone;
+    PhoneDevicePage* m_phoneDevice;
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QPushButton* m_help;

@@ -3,6 +3,7 @@
 #include "model/ItemTree.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
+#include "ui/commands/ClipboardTransfer.h"
 #include "ui/commands/DragPayload.h"
 
 #include <QMimeData>
@@ -187,7 +188,8 @@ void FolderTreeModel::TreeReset()
 
 QStringList FolderTreeModel::mimeTypes() const
 {
-    return {QString::fromLatin1(DragPayload::kNodesMimeType), QString::fromLatin1(DragPayload::kItemsMimeType)};
+    return {QString::fromLatin1(DragPayload::kNodesMimeType), QString::fromLatin1(DragPayload::kItemsMimeType),
+            QString::fromLatin1(ClipboardTransfer::kRecordsMimeType)};
 }
 
 QMimeData* FolderTreeModel::mimeData(const QModelIndexList& indexes) const
@@ -208,7 +210,9 @@ QMimeData* FolderTreeModel::mimeData(const QModelIndexList& indexes) const
 bool FolderTreeModel::canDropMimeData(const QMimeData* data, Qt::DropAction /*action*/, int /*row*/, int /*column*/,
                                       const QModelIndex& parent) const
 {
-    return parent.isValid() && (!DragPayload::Nodes(data).isEmpty() || !DragPayload::Items(data).isEmpty());
+    return parent.isValid()
+        && (!DragPayload::Nodes(data).isEmpty() || !DragPayload::Items(data).isEmpty()
+            || data->hasFormat(QString::fromLatin1(ClipboardTransfer::kRecordsMimeType)));
 }
 
 bool FolderTreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,

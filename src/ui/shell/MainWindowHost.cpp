@@ -8,6 +8,7 @@
 #include "ui/common/PlainMessage.h"
 #include "ui/shell/TMainForm.h"
 #include "ui/options/TToolItems.h"
+#include "ui/telephony/TDialPhoneDialog.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -39,20 +40,13 @@ void MainWindowHost::SelectNode(TTreeNode* node)
     m_form.SelectNode(node);
 }
 
-void MainWindowHost::Dial(const QString& /*name*/, const QString& number)
+void MainWindowHost::Dial(const QString& name, const QString& number)
 {
-    // Without a modem the desktop's own handler for telephone links dials.
-    const QString digits = QString(number).remove(QLatin1Char(' '));
-    if (!HasHandler(QStringLiteral("tel"),
-                    QStringLiteral("No program is set up to dial telephone numbers, so %1 cannot be dialed.\n\n"
-                                   "Install a dialer or softphone that opens \"tel:\" links and make it the "
-                                   "desktop's default for them (for example in the desktop's Default "
-                                   "Applications settings).")
-                        .arg(number)))
-        return;
-    const auto result = ShellLauncher().OpenDocument(u"tel:" + digits);
-    if (!result.ok)
-        ShowLaunchError(result.error);
+    TDialPhoneDialog& dialer = TDialPhoneDialog::Shared();
+    dialer.Title = QStringLiteral("Dial Phone");
+    dialer.Recipient = name;
+    dialer.PhoneNumber = number;
+    dialer.Execute(&m_form);
 }
 
 void MainWindowHost::SendMail(TEMailObject& item, const QString& attachmentPath)

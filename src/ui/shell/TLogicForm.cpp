@@ -5,6 +5,10 @@
 #include "ui/options/TToolItems.h"
 #include "ui/options/ToolsMenu.h"
 #include "ui/shell/TTrayIcon.h"
+#include "ui/panes/FindController.h"
+#include "ui/telephony/TCallerIdForm.h"
+#include "platform/ProfileFile.h"
+#include "model/ClassCodes.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -18,6 +22,10 @@ TLogicForm::TLogicForm(QObject* parent) : QObject(parent), m_menu(new QMenu)
     m_menu->addSeparator()->setObjectName(QStringLiteral("N1"));
     m_toolsMenu = m_menu->addMenu(QStringLiteral("&Tools"));
     m_toolsMenu->menuAction()->setObjectName(QStringLiteral("Tools1"));
+    m_callerIdAction = m_menu->addAction(QStringLiteral("&Caller ID"));
+    m_callerIdAction->setObjectName(QStringLiteral("CallerID1"));
+    m_callerIdAction->setCheckable(true);
+    m_menu->addSeparator()->setObjectName(QStringLiteral("N2"));
     QAction* exit = m_menu->addAction(QStringLiteral("&Exit"), this, &TLogicForm::ExitRequested);
     exit->setObjectName(QStringLiteral("Exit1"));
 
@@ -28,10 +36,30 @@ TLogicForm::TLogicForm(QObject* parent) : QObject(parent), m_menu(new QMenu)
     SetToolTip(QStringLiteral("Click to view main window"));
     connect(m_tray, &TTrayIcon::Click, this, &TLogicForm::Restore);
     m_tray->SetActive(true);
+
+    // The caller-ID window comes next, before the main window; its icon
+    // shows while caller ID is on.
+    m_callerId = new TCallerIdForm(ProfileFile::Default());
+    m_callerIdTray = new TTrayIcon(this);
+    m_callerIdTray->setObjectName(QStringLiteral("CallerIdTrayIcon"));
+    m_callerIdTray->SetIcon(QIcon::fromTheme(QStringLiteral("call-start"), ImageLists::StandardIcon(ClassCode::Phone)));
+    m_callerIdTray->SetToolTip(QStringLiteral("Click to view caller ID window"));
+    connect(m_callerIdTray, &TTrayIcon::Click, m_callerId, [this] {
+        m_callerId->show();
+        m_callerId->raise();
+        m_callerId->activateWindow();
+    });
+    connect(m_callerId, &TCallerIdForm::CallerIdSwitched, this, [this](bool on) {
+        m_callerIdTray->SetActive(on);
+        m_callerIdAction->setChecked(on);
+    });
+    // The menu entry turns the switch the other way from its check mark.
+    connect(m_callerIdAction, &QAction::triggered, this, [this] { m_callerId->SetCallerId(!m_callerId->CallerIdOn()); });
 }
 
 TLogicForm::~TLogicForm()
 {
+    delete m_callerId;
     delete m_menu;
 }
 
@@ -41,6 +69,12 @@ void TLogicForm::SetMainForm(TMainForm* form)
     ToolsMenu::Keep(*m_toolsMenu, form->Tools());
     connect(form, &TMainForm::ToolTipPathChanged, this, &TLogicForm::SetToolTip);
     connect(form, &TMainForm::ExitRequested, this, &TLogicForm::ExitRequested);
+    form->SetCallerIdWindow(m_callerId);
+    m_callerId->SetLocator([form](const QString& number) {
+        form->ShowMainWindow();
+        form->Find().LocatePhone(number);
+    });
+    form->SetCallerId(ProfileFile(ProfileFile::Default()).ReadBool(QStringLiteral("Settings"), QStringLiteral("CallerId"), false));
 }
 
 void TLogicForm::SetToolTip(const QString& tip)

@@ -6,6 +6,7 @@ class QAction;
 class QMenu;
 class TTrayIcon;
 class TMainForm;
+class TCallerIdForm;
 
 // The tray host: the icon in the notification area with its menu. It owns
 // the program's lifetime; "&Exit" ends it.
@@ -20,6 +21,9 @@ public:
     void SetMainForm(TMainForm* form);
     QMenu* TrayPopup() const { return m_menu; }
     TTrayIcon* TrayIcon() const { return m_tray; }
+    TCallerIdForm* CallerIdWindow() const { return m_callerId; }
+    TTrayIcon* CallerIdTrayIcon() const { return m_callerIdTray; }
+    QAction* CallerIdAction() const { return m_callerIdAction; }
     QString ToolTip() const { return m_toolTip; }
     void SetToolTip(const QString& tip);
 
@@ -35,4 +39,7 @@ private:
     QMenu* m_menu = nullptr;
     QMenu* m_toolsMenu = nullptr;
     QString m_toolTip;
+    TCallerIdForm* m_callerId = nullptr;
+    TTrayIcon* m_callerIdTray = nullptr;
+    QAction* m_callerIdAction = nullptr;
 };

@@ -33,6 +33,8 @@
 #include "ui/shell/TIniOut.h"
 #include "ui/options/TOptionPages.h"
 #include "ui/reports/ReportCommands.h"
+#include "ui/telephony/TCallerIdForm.h"
+#include "ui/telephony/TDialPhoneDialog.h"
 #include "ui/shell/TTipBar.h"
 #include "ui/options/TToolItems.h"
 #include "ui/options/TToolsDlg.h"
@@ -611,6 +613,17 @@ void TMainForm::RefreshAfterCommand()
 {
     TTreeNode* node = SelectedNode();
     RefreshListPane(node ? node : m_tree.Root());
+        ShowError(QStringLiteral("The tools could not be written to %1.").arg(ProfileFile::Default()));
+    if (m_callerId) {
+        m_callerId->SetCallerId(false);
+        m_callerId->SaveHistory();
+    }
+}
+
+void TMainForm::SetCallerId(bool on)
+{
+    if (m_callerId)
+        m_callerId->SetCallerId(on);
 }
 
 void TMainForm::ShowMainWindow()
@@ -664,6 +677,11 @@ void TMainForm::ShowOptions()
     connect(&dialog, &TOptionPages::CategoryNamesChanged, this, [this](const QStringList& names) {
         m_filters->SetNames(names);
         CategoryNames::SetCurrent(names);
+    });
+    connect(&dialog, &TOptionPages::CallerIdSwitched, this, [this](bool on) {
+        // The dial settings may have a new device by now.
+        TDialPhoneDialog::Shared().Settings().Load();
+        SetCallerId(on);
     });
     dialog.exec();
 }

@@ -18,6 +18,7 @@ class FindController;
 class QStackedWidget;
 class ImageLists;
 class ItemIcons;
+class TCallerIdForm;
 class TIniOut;
 class TToolItems;
 class TTipBar;
@@ -104,6 +105,12 @@ public:
     TToolItems& Tools() const { return *m_tools; }
     // View "&Options...".
     void ShowOptions();
+    // The caller-ID window the tray host made; its line follows the switch.
+    void SetCallerIdWindow(TCallerIdForm* window) { m_callerId = window; }
+    TCallerIdForm* CallerIdWindow() const { return m_callerId; }
+    // The caller-ID switch: the line on the dial settings' device, the tray
+    // icon and the menu's check mark.
+    void SetCallerId(bool on);
     // The speed bar's tools pop-up "&Show Popup": a tool item from a chosen tool.
     void NewToolItemFromDialog();
 
@@ -162,6 +169,7 @@ private:
     FilterController* m_filters = nullptr;
     QStackedWidget* m_left = nullptr;
     QString m_activePane = QStringLiteral("Folders");
+    TCallerIdForm* m_callerId = nullptr;
     bool m_firstShow = true;
     bool m_saved = false;
     bool m_exitSaveFailed = false;

@@ -3,6 +3,7 @@
 #include "platform/ProfileFile.h"
 #include "ui/options/BrowserMailPage.h"
 #include "ui/options/CategoriesPage.h"
+#include "ui/options/PhoneDevicePage.h"
 #include "ui/options/TOptionPages.h"
 #include "ui/options/TToolItems.h"
 #include "ui/options/TToolsDlg.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -291,4 +293,22 @@ TEST_F(OptionPagesTest, DeleteRemovesTheSelectedToolWhenTwoShareADescription)
     ASSERT_EQ(tools.Count(), 1);
     EXPECT_EQ(tools.Item(0).Filename, QStringLiteral("/usr/bin/first"));
     dialog.reject();
+}
+
+TEST_F(OptionPagesTest, ThePhoneDevicePageSwitchesCallerId)
+{
+    WriteIni("[Settings]\r\nCallerId=1\r\n");
+    TToolItems tools(Ini());
+    TOptionPages dialog(Ini(), tools);
+    EXPECT_EQ(dialog.Pages()->tabText(3), QStringLiteral("Phone Device"));
+    QCheckBox* check = dialog.PhoneDevice()->CallerIDCheck();
+    EXPECT_EQ(check->text(), QStringLiteral("Enable Caller ID"));
+    EXPECT_TRUE(check->isChecked());
+    EXPECT_EQ(dialog.PhoneDevice()->DialSettingsButton()->text(), QStringLiteral("Dial Settings..."));
+    QSignalSpy callerId(&dialog, &TOptionPages::CallerIdSwitched);
+    check->setChecked(false);
+    dialog.OkButton()->click();
+    EXPECT_EQ(ProfileFile(Ini()).ReadString(QStringLiteral("Settings"), QStringLiteral("CallerId")), QStringLiteral("0"));
+    ASSERT_EQ(callerId.size(), 1);
+    EXPECT_FALSE(callerId.at(0).at(0).toBool());
 }

@@ -40,7 +40,7 @@ TEST(Screenshots, ToolPickerAndOptionPages)
     options.ToolsMenu()->SelectTool(2);
     options.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));
-    const char* names[] = {"browser", "toolsmenu", "categories"};
+    const char* names[] = {"browser", "toolsmenu", "categories", "phonedevice"};
     for (int page = 0; page < options.Pages()->count(); ++page) {
         options.Pages()->setCurrentIndex(page);
         QTest::qWait(50);
