@@ -11,7 +11,8 @@ const std::vector<CliCommand>& AllCommands()
                            ImportCommands,
                            DelimitedCommands,
                            ExportCommands,
-                           FindCommands})
+                           FindCommands,
+                           RemoteCommands})
             for (CliCommand& c : group())
                 all.push_back(std::move(c));
         return all;

@@ -26,6 +26,7 @@ std::vector<CliCommand> DelimitedCommands();
 std::vector<CliCommand> FindCommands();
 std::vector<CliCommand> ImportCommands();
 std::vector<CliCommand> ExportCommands();
+std::vector<CliCommand> RemoteCommands();
 
 // Runs zendrivo-cli with its arguments (without the program name).
 int RunCli(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -72,13 +72,16 @@ int Import(const QStringList& args, QTextStream& out)
     TTreeNode* target = options.Has(QStringLiteral("--into")) ? session.NodeAt(options.Value(QStringLiteral("--into")))
                                                                 : session.Root();
     int count = 0;
+    int skipped = 0;
     for (const QString& file : files) {
         // Exchange files always go below the root, whatever --into names.
         count += file.endsWith(u".vcf", Qt::CaseInsensitive) ? ImportVCardFile(target, file, orgCards)
-                                                             : ExchangeFile::ImportExchangeFile(session.Tree(), file);
+                                                             : ExchangeFile::ImportExchangeFile(session.Tree(), file, &skipped);
     }
     session.Save();
     out << "Imported " << count << " item(s)\n";
+    if (skipped > 0)
+        out << "Left out " << skipped << " record(s) inside remote folders, which fill from their source\n";
     return 0;
 }
 

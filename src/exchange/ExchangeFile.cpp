@@ -69,7 +69,7 @@ void ExportSubtree(const TTreeNode& start, const QString& path, const ItemFilter
     FileAccess::WriteTextFile(path, ExchangeText(start, passesFilter));
 }
 
-int ImportExchangeFile(TItemTree& tree, const QString& path)
+int ImportExchangeFile(TItemTree& tree, const QString& path, int* skipped)
 {
     TTreeNode* root = tree.Root();
     if (!root || (!IsExchangeFile(path) && path != QString::fromUtf16(kClipboardFile)))
@@ -78,7 +78,7 @@ int ImportExchangeFile(TItemTree& tree, const QString& path)
     int count = 0;
     {
         TItemTree::SortBatch batch(tree);
-        count = RecordIO::ReadRecords(bytes, 0, root);
+        count = RecordIO::ReadRecords(bytes, 0, root, skipped);
         tree.SortChildren(root);
     }
     return count;

@@ -36,7 +36,8 @@ void ExportSubtree(const TTreeNode& start, const QString& path, const ItemFilter
 // and sorts the root's children afterwards. Every record becomes a new
 // item. Paths that are neither ".zvd" files nor "clipdata.dat" change
 // nothing and give -1; an unreadable file throws EReadError before anything
-// is added. Returns the number of items read.
-int ImportExchangeFile(TItemTree& tree, const QString& path);
+// is added. Returns the number of items read; records that would land
+// inside a remote folder are left out and counted in *skipped when given.
+int ImportExchangeFile(TItemTree& tree, const QString& path, int* skipped = nullptr);
 
 } // namespace ExchangeFile

@@ -74,7 +74,7 @@ struct OpenContainer
 };
 
 // Reads records from the lines that nextLine hands out.
-int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* target)
+int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* target, int* skipped)
 {
     int created = 0;
     std::vector<OpenContainer> open;
@@ -102,6 +102,8 @@ int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* ta
                 open.push_back({made.node, header.level});
         } catch (const ERemoteParent&) {
             // Nothing below a remote folder is read outside its refresh.
+            if (skipped)
+                ++*skipped;
         }
     }
     return created;
@@ -109,7 +111,7 @@ int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* ta
 
 } // namespace
 
-int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target)
+int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target, int* skipped)
 {
     qsizetype at = firstLine;
     return ReadRecordLines(
@@ -119,16 +121,16 @@ int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* tar
             line = lines[at++];
             return true;
         },
-        target);
+        target, skipped);
 }
 
-int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target)
+int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target, int* skipped)
 {
     TextCodec::LineReader reader(bytes);
-    QString skipped;
-    for (qsizetype i = 0; i < firstLine && reader.Next(skipped); ++i) {
+    QString passed;
+    for (qsizetype i = 0; i < firstLine && reader.Next(passed); ++i) {
     }
-    return ReadRecordLines([&reader](QString& line) { return reader.Next(line); }, target);
+    return ReadRecordLines([&reader](QString& line) { return reader.Next(line); }, target, skipped);
 }
 
 } // namespace RecordIO

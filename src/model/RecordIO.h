@@ -25,10 +25,10 @@ void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemo
 // Reads records from the lines and creates their items below the target.
 // A record goes below the nearest open container read at a lower level, or
 // below the target when there is none; levels count from the target. A
-// record that would land inside a remote folder is skipped. Returns the
-// number of items created.
-int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target);
+// record that would land inside a remote folder is skipped and counted in
+// *skipped when given. Returns the number of items created.
+int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target, int* skipped = nullptr);
 // The same over a whole file's bytes, decoding one line at a time.
-int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target);
+int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target, int* skipped = nullptr);
 
 } // namespace RecordIO

@@ -18,6 +18,7 @@
 #include "ui/panes/ItemListPane.h"
 #include "ui/panes/ItemPopupMenu.h"
 #include "ui/shell/MainWindowHost.h"
+#include "comm/TBrowserDDE.h"
 #include "ui/dialogs/DialogHooks.h"
 #include "ui/shell/CheckedAdapter.h"
 #include "ui/shell/MainWindowSettings.h"
@@ -334,6 +335,10 @@ void TMainForm::CreateToolBars()
     toolsButton->setMenu(m_toolsPopup);
     toolsButton->setPopupMode(QToolButton::InstantPopup);
     m_speedBar->addWidget(toolsButton);
+    QAction* getUrl = m_speedBar->addAction(QIcon::fromTheme(QStringLiteral("bookmark-new"), ImageLists::AppIcon()),
+                                            QStringLiteral("Get Browser URL"), this, [this] { m_host->GetBrowserURL(); });
+    getUrl->setObjectName(QStringLiteral("GetUrlBtn"));
+    getUrl->setStatusTip(QStringLiteral("Capture the URL of the current page from your Web Browser"));
     m_speedBar->addSeparator();
     m_commands->FillNewItemBar(m_newBar);
     const QStyle::StandardPixmap viewIcons[] = {QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogListView,
@@ -405,6 +410,7 @@ void TMainForm::RefreshListPane(TTreeNode* node)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         }
         QApplication::restoreOverrideCursor();
+        m_panels[0]->clear();
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_listModel->Fill(node);
@@ -515,8 +521,15 @@ void TMainForm::ImportArgument(const QString& argument)
 {
     try {
         if (argument.contains(u".zvd")) {
-            ExchangeFile::ImportExchangeFile(m_tree, argument);
+            int skipped = 0;
+            ExchangeFile::ImportExchangeFile(m_tree, argument, &skipped);
             RefreshListPane(SelectedNode());
+            if (skipped > 0) {
+                QMessageBox::information(this, QStringLiteral("Import"),
+                                         QStringLiteral("%1 record(s) inside remote folders were left out: those folders "
+                                                        "fill from their source.")
+                                             .arg(skipped));
+            }
         } else if (argument.contains(u".vcf")) {
             VCardImport::ImportFile(argument, m_tree.Root(),
                                     [this](const TCard& card) { return TVCImportDlg::AskAsOrganization(card, this); });
@@ -545,6 +558,9 @@ int TMainForm::DocumentImageIndex(const QString& path, int currentIndex)
 void TMainForm::ShowOptions()
 {
     TOptionPages dialog(ProfileFile::Default(), *m_tools, m_filters->Names(), this);
+    connect(&dialog, &TOptionPages::BrowserLinkChanged, this, [this](const QString& name, const QString& program) {
+        m_host->Browser().SetLink(name, program);
+    });
     connect(&dialog, &TOptionPages::CategoryNamesChanged, this, [this](const QStringList& names) {
         m_filters->SetNames(names);
         CategoryNames::SetCurrent(names);
