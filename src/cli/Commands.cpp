@@ -15,7 +15,8 @@ const std::vector<CliCommand>& AllCommands()
                            FindCommands,
                            SyncCommands,
                            ReportCliCommands,
-                           TelephonyCommands})
+                           TelephonyCommands,
+                           RemoteCommands})
             for (CliCommand& c : group())
                 all.push_back(std::move(c));
         return all;

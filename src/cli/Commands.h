@@ -34,6 +34,7 @@ std::vector<CliCommand> ReportCliCommands();
 // Whether the command paints (and so needs a GUI application on the offscreen platform).
 bool CommandPaints(const QStringList& args);
 std::vector<CliCommand> TelephonyCommands();
+std::vector<CliCommand> RemoteCommands();
 
 // Runs zendrivo-cli with its arguments (without the program name). Inside
 // the desktop program (a CliSession::HostScope is open) commands work on its tree.

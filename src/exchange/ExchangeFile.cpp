@@ -84,6 +84,8 @@ int ImportExchangeFile(TItemTree& tree, const QString& path, QStringList* warnin
     }
     if (warnings && stats.damaged > 0)
         warnings->append(QStringLiteral("%1 damaged record(s) were left out").arg(stats.damaged));
+    if (warnings && stats.skipped > 0)
+        warnings->append(QStringLiteral("%1 record(s) inside remote folders were left out").arg(stats.skipped));
     return count;
 }
 

@@ -38,7 +38,8 @@ void ExportSubtree(const TTreeNode& start, const QString& path, const ItemFilter
 // item. Paths that are neither ".zvd" files nor "clipdata.dat" change
 // nothing and give -1; an unreadable file throws EReadError before anything
 // is added, and so does a file nesting folders deeper than the tree may.
-// Damaged records are left out and counted in warnings. Returns the number
+// Damaged records, and records that would land inside a remote folder,
+// are left out and counted in warnings. Returns the number
 // of items read.
 int ImportExchangeFile(TItemTree& tree, const QString& path, QStringList* warnings = nullptr);
 

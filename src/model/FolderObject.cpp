@@ -3,10 +3,13 @@
 #include "model/Clock.h"
 #include "model/Database.h"
 #include "model/ItemFactory.h"
-#include "model/ItemHost.h"
+#include "model/Exceptions.h"
+#include "model/RecordIO.h"
+#include "model/RemoteFetcher.h"
 #include "model/ItemTree.h"
 #include "model/TreeNode.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 TFolderObject::TFolderObject(const QString& title, const QString& value, std::int32_t id, const QString& comment)
@@ -20,6 +23,7 @@ void TFolderObject::SetValue(const QString& source)
     if (source == Value())
         return;
     StoreValue(source);
+    m_lastRefresh = QDateTime(); // a new source is fetched at the next selection
     const bool remote = !Value().isEmpty();
     if (remote)
         RemoveEverythingBelow();
@@ -49,16 +53,48 @@ QString TFolderObject::WriteRecord(int level) const
     return TagOnlyRecord(level, u"{Fold}");
 }
 
-double TFolderObject::SourceTime() const
+double TFolderObject::LastRefresh() const
 {
-    if (Value().startsWith(u"http://")) {
-        ItemHost* host = ItemHost::Current();
-        return host ? host->RemoteLastModified(Value()) : 0.0;
+    return m_lastRefresh.isValid() ? Clock::ToDateTimeValue(m_lastRefresh.toLocalTime()) : 0.0;
+}
+
+bool TFolderObject::IsWebSource(const QString& source)
+{
+    return source.startsWith(u"http://") || source.startsWith(u"https://");
+}
+
+QDateTime TFolderObject::SourceTime() const
+{
+    if (IsWebSource(Value())) {
+        RemoteFetcher* fetcher = RemoteFetcher::Current();
+        if (!fetcher)
+            throw EReadError(QStringLiteral("Cannot fetch %1: no network access in this program").arg(Value()));
+        return fetcher->LastModified(Value());
     }
     const QFileInfo info(Value());
     if (!info.isFile() || !info.isReadable())
-        return 0.0;
-    return Clock::ToDateTimeValue(info.lastModified());
+        return {};
+    return info.lastModified().toUTC();
+}
+
+QByteArray TFolderObject::ReadSource() const
+{
+    if (IsWebSource(Value()))
+        return RemoteFetcher::Current()->Fetch(Value());
+    const QFileInfo info(Value());
+    if (!info.isFile())
+        throw EReadError(QStringLiteral("Cannot read %1: not a file").arg(Value()));
+    if (info.size() > kMaxSourceSize)
+        throw EReadError(QStringLiteral("Cannot read %1: larger than %2 MiB").arg(Value()).arg(kMaxSourceSize >> 20));
+    QFile file(Value());
+    if (!file.open(QIODevice::ReadOnly))
+        throw EReadError(QStringLiteral("Cannot read %1: %2").arg(Value(), file.errorString()));
+    QByteArray bytes = file.read(kMaxSourceSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw EReadError(QStringLiteral("Cannot read %1: %2").arg(Value(), file.errorString()));
+    if (bytes.size() > kMaxSourceSize)
+        throw EReadError(QStringLiteral("Cannot read %1: larger than %2 MiB").arg(Value()).arg(kMaxSourceSize >> 20));
+    return bytes;
 }
 
 void TFolderObject::Refresh()
@@ -68,26 +104,35 @@ void TFolderObject::Refresh()
     TTreeNode* node = Node();
     if (!node || node->Item() != this)
         return;
-    const double sourceTime = SourceTime();
-    if (sourceTime <= m_lastRefresh)
+    // Waits for the network run the event loop; a second selection of a
+    // remote folder meanwhile must not start a transfer of its own.
+    static bool refreshing = false;
+    if (refreshing)
         return;
-    RemoveEverythingBelow();
+    refreshing = true;
+    struct Leave
     {
-        RemoteLoadScope loading;
-        try {
-            if (Value().startsWith(u"http://")) {
-                const QString local = QStringLiteral("http_import_file.zvd");
-                ItemHost* host = ItemHost::Current();
-                if (host && host->DownloadRemote(Value(), local))
-                    ImportExchangeFile(node, local);
-            } else {
-                ImportExchangeFile(node, Value());
-            }
-        } catch (...) {
-            // The folder keeps what was read; the next attempt waits for a newer source.
-            m_lastRefresh = Clock::ToDateTimeValue(Clock::Now());
-            throw;
-        }
+        ~Leave() { refreshing = false; }
+    } leave;
+
+    const QDateTime sourceTime = SourceTime();
+    if (!sourceTime.isValid()) {
+        // A file that is not there has nothing to give. A web server that
+        // names no date is asked once per run of the program.
+        if (!IsWebSource(Value()) || m_lastRefresh.isValid())
+            return;
+    } else if (m_lastRefresh.isValid() && sourceTime <= m_lastRefresh) {
+        return;
     }
-    m_lastRefresh = Clock::ToDateTimeValue(Clock::Now());
+    // Everything is read before the folder gives up what it holds: a failed
+    // download or an error page leaves it as it was.
+    const QByteArray bytes = ReadSource();
+    const bool records = IsWebSource(Value()) || Value().endsWith(u".zvd", Qt::CaseInsensitive)
+        || Value() == QString::fromUtf16(kClipboardFile);
+    RemoveEverythingBelow();
+    if (records) {
+        RemoteLoadScope loading;
+        RecordIO::ReadRecords(bytes, 0, node);
+    }
+    m_lastRefresh = Clock::Now().toUTC();
 }

@@ -36,11 +36,6 @@ public:
     // The image index of the configured tool with this program, or the generic one.
     virtual int ToolImageIndex(const QString& program) = 0;
 
-    // Remote folders on a web server: the document's last-modified time as a
-    // date-time value (0 when unknown) and its download into a local file.
-    virtual double RemoteLastModified(const QString& url) = 0;
-    virtual bool DownloadRemote(const QString& url, const QString& localFile) = 0;
-
     // The host that items talk to, or null.
     static ItemHost* Current();
     static void Install(ItemHost* host);

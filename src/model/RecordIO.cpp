@@ -174,6 +174,7 @@ int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* ta
             }
         } catch (const ERemoteParent&) {
             // Nothing below a remote folder is read outside its refresh.
+            ++stats.skipped;
         }
     }
     return stats.created;
@@ -199,8 +200,8 @@ int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target, Re
 {
     ReadStats own;
     TextCodec::LineReader reader(bytes);
-    QString skipped;
-    for (qsizetype i = 0; i < firstLine && reader.Next(skipped); ++i) {
+    QString passed;
+    for (qsizetype i = 0; i < firstLine && reader.Next(passed); ++i) {
     }
     return ReadRecordLines([&reader](QString& line) { return reader.Next(line); }, target, stats ? *stats : own);
 }

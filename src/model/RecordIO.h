@@ -32,6 +32,7 @@ struct ReadStats
     int created = 0; // items made and kept
     int records = 0; // well-formed records, the root's own and skipped ones included
     int damaged = 0; // records skipped for a level below 1
+    int skipped = 0; // records left out because they would land inside a remote folder
     bool text = false; // any line other than blank ones was seen
 };
 
@@ -40,7 +41,8 @@ struct ReadStats
 // nearest open container read at a lower level, so a jump of more than one
 // level attaches to the deepest open container. A record of level below 1
 // is damaged and skipped (the root's own record, level 0, is read and
-// dropped). A record that would land inside a remote folder is skipped.
+// dropped). A record that would land inside a remote folder is skipped and
+// counted.
 // A container deeper than kMaxDepth below the root throws EReadError, and
 // then everything this read made is removed again. Returns the number of
 // items created.

@@ -153,9 +153,16 @@ TEST_F(DatabaseTest, RemoteFoldersRefreshFromALocalFileOnlyWhenItIsNewer)
     folder->Refresh();
     EXPECT_EQ(folder->LastRefresh(), first);
     EXPECT_EQ(ContentCount(folder), 1);
-    // An unreachable source keeps what the folder holds.
+    // A new source starts afresh; a file that is not there gives nothing.
     folder->SetValue(Path("gone.zvd"));
+    EXPECT_EQ(folder->LastRefresh(), 0.0);
     folder->Refresh();
     EXPECT_EQ(ContentCount(folder), 0);
-    EXPECT_EQ(folder->LastRefresh(), first);
+    EXPECT_EQ(folder->LastRefresh(), 0.0);
+    // A source that is no exchange file empties the folder and reads nothing.
+    WriteAll(Path("shared.txt"), "{1 6 }Hotline~~555~~~~9\r\n{Phon}~~0\r\n");
+    folder->SetValue(Path("shared.txt"));
+    folder->Refresh();
+    EXPECT_EQ(ContentCount(folder), 0);
+    EXPECT_GT(folder->LastRefresh(), 0.0);
 }

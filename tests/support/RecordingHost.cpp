@@ -56,15 +56,3 @@ int RecordingHost::ToolImageIndex(const QString& /*program*/)
 {
     return 13;
 }
-
-double RecordingHost::RemoteLastModified(const QString& url)
-{
-    calls.append(u"head " + url);
-    return 0;
-}
-
-bool RecordingHost::DownloadRemote(const QString& url, const QString& /*localFile*/)
-{
-    calls.append(u"get " + url);
-    return false;
-}

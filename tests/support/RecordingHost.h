@@ -28,6 +28,4 @@ public:
     void ShellOpen(const QString& path, const QString& parameters, const QString& workingDirectory) override;
     int DocumentImageIndex(const QString& path, int currentIndex) override;
     int ToolImageIndex(const QString& program) override;
-    double RemoteLastModified(const QString& url) override;
-    bool DownloadRemote(const QString& url, const QString& localFile) override;
 };

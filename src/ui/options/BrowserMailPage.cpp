@@ -1,5 +1,7 @@
 #include "ui/options/BrowserMailPage.h"
 
+#include "comm/InstalledBrowsers.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFileDialog>
@@ -17,14 +19,21 @@ BrowserMailPage::BrowserMailPage(QWidget* parent)
     : QWidget(parent), m_dde(new QComboBox), m_path(new QLineEdit), m_browse(new QPushButton(QStringLiteral("..."))),
       m_mail(new QButtonGroup(this)),
       m_options{new QRadioButton(QStringLiteral("Use \"mailto\" protocol")),
-                new QRadioButton(QStringLiteral("Use MS Messaging (MAPI)")),
+                new QRadioButton(QStringLiteral("Use the desktop's mail program")),
                 new QRadioButton(QStringLiteral("Use Web Browser "))}
 {
     setObjectName(QStringLiteral("BrowserMailPage"));
     m_dde->setObjectName(QStringLiteral("DDE"));
     m_dde->setEditable(true);
-    m_dde->addItems({QStringLiteral("NETSCAPE"), QStringLiteral("IExplore"), QStringLiteral("Mosaic")});
+    // The browsers this system has; choosing one fills in its program.
+    for (const InstalledBrowser& browser : FindInstalledBrowsers())
+        m_dde->addItem(browser.name, browser.program);
     m_dde->setInsertPolicy(QComboBox::NoInsert);
+    connect(m_dde, &QComboBox::activated, this, [this](int index) {
+        const QString program = m_dde->itemData(index).toString();
+        if (!program.isEmpty())
+            m_path->setText(program);
+    });
     m_path->setObjectName(QStringLiteral("Path"));
     m_browse->setObjectName(QStringLiteral("BrowseBtn"));
     m_browse->setAutoDefault(false);
@@ -39,8 +48,8 @@ BrowserMailPage::BrowserMailPage(QWidget* parent)
     pathRow->addWidget(m_browse);
     auto* browserForm = new QFormLayout(browser);
     browserForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    browserForm->addRow(QStringLiteral("DDE Name"), m_dde);
-    browserForm->addRow(QStringLiteral("Executable File Name"), pathRow);
+    browserForm->addRow(QStringLiteral("Browser"), m_dde);
+    browserForm->addRow(QStringLiteral("Program"), pathRow);
 
     auto* mail = new QGroupBox(QStringLiteral("Internet E-Mail"));
     auto* mailLayout = new QVBoxLayout(mail);

@@ -1,6 +1,17 @@
 #include "ui/shell/MainWindowHost.h"
 
+#include "comm/HttpRemoteFetcher.h"
+#include "comm/TBrowserDDE.h"
+#include "comm/TFaxSender.h"
+#include "comm/WaitPump.h"
 #include "model/EMailObject.h"
+#include "model/Exceptions.h"
+#include "model/ItemFactory.h"
+#include "model/ItemTree.h"
+#include "model/TreeNode.h"
+#include "ui/panes/FolderTreeModel.h"
+#include "ui/panes/ItemListPane.h"
+#include "ui/shell/MailSender.h"
 #include "platform/DetachedProcessStarter.h"
 #include "platform/ProfileFile.h"
 #include "platform/SchemeHandler.h"
@@ -10,17 +21,28 @@
 #include "ui/options/TToolItems.h"
 #include "ui/telephony/TDialPhoneDialog.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTreeView>
 #include <QUrl>
 
-MainWindowHost::MainWindowHost(TMainForm& form) : m_form(form)
+MainWindowHost::MainWindowHost(TMainForm& form)
+    : m_form(form), m_browser(std::make_unique<TBrowserDDE>(ProfileFile(ProfileFile::Default()))),
+      m_fetcher(std::make_unique<HttpRemoteFetcher>()),
+      m_mail(std::make_unique<MailSender>(&form, *m_browser))
 {
     ItemHost::Install(this);
+    // Transfers keep the window painted while they wait. Input waits until
+    // they end: a click could otherwise delete the folder being refreshed.
+    WaitPump::SetCallback([] {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    });
 }
 
 MainWindowHost::~MainWindowHost()
 {
+    WaitPump::SetCallback({});
     if (ItemHost::Current() == this)
         ItemHost::Install(nullptr);
 }
@@ -59,31 +81,63 @@ void MainWindowHost::SendMail(TEMailObject& item, const QString& attachmentPath)
                                    "settings; View > Options > Browser/Mail chooses how Zendrivo sends e-mail.")
                         .arg(item.Value())))
         return;
-    QStringList args;
-    if (!attachmentPath.isEmpty())
-        args << QStringLiteral("--attach") << attachmentPath;
-    args << item.Value();
-    const auto result = DetachedProcessStarter().start(QStringLiteral("xdg-email"), args, QString());
-    if (!result.ok)
-        ShowLaunchError(result.error);
+    const int mode = ProfileFile(ProfileFile::Default()).ReadInteger(QStringLiteral("Settings"), QStringLiteral("INetMail"), 0);
+    QStringList selected;
+    if (m_form.ActivePane() == u"MainItems") {
+        for (TZVBObject* row : m_form.MainItems()->SelectedItems()) {
+            const QString address = row->ExportField(QStringLiteral("E-Mail Address"));
+            if (!address.isEmpty())
+                selected.append(address);
+        }
+    }
+    m_mail->Send(item.Value(), selected, attachmentPath, mode);
 }
 
-void MainWindowHost::SendFax(const QString& /*name*/, const QString& number, const QString& /*attachmentPath*/)
+void MainWindowHost::SendFax(const QString& name, const QString& number, const QString& attachmentPath)
 {
-    QMessageBox::information(&m_form, QStringLiteral("Send Fax"),
-                             QStringLiteral("No fax command is set up, so the fax to %1 cannot be sent.").arg(number));
+    TFaxSender sender(ProfileFile(ProfileFile::Default()).ReadString(QStringLiteral("Settings"), QStringLiteral("FaxCommand")));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TFaxSender::Result result = sender.Send(name, number, attachmentPath);
+    QApplication::restoreOverrideCursor();
+    if (!result.ok)
+        QMessageBox::critical(&m_form, QStringLiteral("Send Fax"), result.message);
 }
 
 void MainWindowHost::Browse(const QString& url)
 {
-    // The browser chosen in the options, else the desktop's own.
-    const QString browser = ProfileFile(ProfileFile::Default()).ReadString(QStringLiteral("Browser"), QStringLiteral("Path"));
-    const QFileInfo program(browser);
-    const auto result = !browser.isEmpty() && program.isFile() && program.isExecutable()
-        ? DetachedProcessStarter().start(browser, {url}, QString())
-        : ShellLauncher().OpenDocument(url);
+    const LaunchResult result = m_browser->OpenURL(url);
     if (!result.ok)
         ShowLaunchError(result.error);
+}
+
+void MainWindowHost::GetBrowserURL()
+{
+    TTreeNode* node = m_form.SelectedNode();
+    if (!node)
+        return;
+    m_form.SelectNode(node);
+    BrowserPage page;
+    try {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        page = m_browser->CurrentPage();
+        QApplication::restoreOverrideCursor();
+    } catch (const EZendrivoError& e) {
+        QApplication::restoreOverrideCursor();
+        QMessageBox::information(&m_form, QStringLiteral("Get Browser URL"), e.Message());
+        return;
+    }
+    if (page.url.isEmpty())
+        return;
+    try {
+        CreateItem(ClassCode::Website, page.title.isEmpty() ? page.url : page.title, page.url, 0, QString(), node,
+                   QString());
+    } catch (const EZendrivoError& e) {
+        QMessageBox::critical(&m_form, QStringLiteral("Get Browser URL"), e.Message());
+        return;
+    }
+    m_form.Tree().SortChildren(node);
+    m_form.Folders()->expand(m_form.FolderModel()->IndexOf(node));
+    m_form.RefreshListPane(node);
 }
 
 void MainWindowHost::ShellOpen(const QString& path, const QString& parameters, const QString& workingDirectory)
@@ -103,16 +157,6 @@ int MainWindowHost::DocumentImageIndex(const QString& path, int currentIndex)
 int MainWindowHost::ToolImageIndex(const QString& program)
 {
     return m_form.Tools().ImageIndexFor(program);
-}
-
-double MainWindowHost::RemoteLastModified(const QString& /*url*/)
-{
-    return 0;
-}
-
-bool MainWindowHost::DownloadRemote(const QString& /*url*/, const QString& /*localFile*/)
-{
-    return false;
 }
 
 bool MainWindowHost::HasHandler(const QString& scheme, const QString& missing)

@@ -3,7 +3,11 @@
 #include "model/ItemHost.h"
 
 #include <functional>
+#include <memory>
 
+class HttpRemoteFetcher;
+class MailSender;
+class TBrowserDDE;
 class TMainForm;
 
 // The desktop's answers to the items' requests: dialogs, selecting nodes,
@@ -24,8 +28,6 @@ public:
     void ShellOpen(const QString& path, const QString& parameters, const QString& workingDirectory) override;
     int DocumentImageIndex(const QString& path, int currentIndex) override;
     int ToolImageIndex(const QString& program) override;
-    double RemoteLastModified(const QString& url) override;
-    bool DownloadRemote(const QString& url, const QString& localFile) override;
 
     // The item dialogs, installed by the dialog layer.
     using Editor = std::function<bool(TZVBObject& item, bool isNew)>;
@@ -37,6 +39,13 @@ public:
     // The last message shown for a failed hand-over; tests read it.
     QString LastError() const { return m_lastError; }
 
+    // The one link to the web browser, set again when the options change.
+    TBrowserDDE& Browser() const { return *m_browser; }
+    MailSender& Mail() const { return *m_mail; }
+    // "Get Browser URL": the browser's current page as a website item in
+    // the selected node.
+    void GetBrowserURL();
+
 private:
     void ShowLaunchError(const QString& error);
     // False, after saying what is missing, when no program opens these links.
@@ -46,4 +55,7 @@ private:
     Editor m_editor;
     HandlerQuery m_handlerQuery;
     QString m_lastError;
+    std::unique_ptr<TBrowserDDE> m_browser;
+    std::unique_ptr<HttpRemoteFetcher> m_fetcher;
+    std::unique_ptr<MailSender> m_mail;
 };

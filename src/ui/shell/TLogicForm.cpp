@@ -1,6 +1,7 @@
 #include "ui/shell/TLogicForm.h"
 
 #include "ui/common/ImageLists.h"
+#include "ui/shell/MainWindowHost.h"
 #include "ui/shell/TMainForm.h"
 #include "ui/options/TToolItems.h"
 #include "ui/options/ToolsMenu.h"
@@ -22,6 +23,11 @@ TLogicForm::TLogicForm(QObject* parent) : QObject(parent), m_menu(new QMenu)
     m_menu->addSeparator()->setObjectName(QStringLiteral("N1"));
     m_toolsMenu = m_menu->addMenu(QStringLiteral("&Tools"));
     m_toolsMenu->menuAction()->setObjectName(QStringLiteral("Tools1"));
+    QAction* getUrl = m_menu->addAction(QStringLiteral("&Get Browser URL"), this, [this] {
+        if (m_form)
+            m_form->Host().GetBrowserURL();
+    });
+    getUrl->setObjectName(QStringLiteral("GetBrowserURL1"));
     m_callerIdAction = m_menu->addAction(QStringLiteral("&Caller ID"));
     m_callerIdAction->setObjectName(QStringLiteral("CallerID1"));
     m_callerIdAction->setCheckable(true);

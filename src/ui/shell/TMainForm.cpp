@@ -24,6 +24,7 @@
 #include "ui/shell/AutoSaver.h"
 #include "ui/shell/DesktopDatabase.h"
 #include "platform/RescueFile.h"
+#include "comm/TBrowserDDE.h"
 #include "ui/dialogs/DialogHooks.h"
 #include "ui/shell/CheckedAdapter.h"
 #include "ui/shell/MainWindowSettings.h"
@@ -385,6 +386,10 @@ void TMainForm::CreateToolBars()
     toolsButton->setMenu(m_toolsPopup);
     toolsButton->setPopupMode(QToolButton::InstantPopup);
     m_speedBar->addWidget(toolsButton);
+    QAction* getUrl = m_speedBar->addAction(QIcon::fromTheme(QStringLiteral("bookmark-new"), ImageLists::AppIcon()),
+                                            QStringLiteral("Get Browser URL"), this, [this] { m_host->GetBrowserURL(); });
+    getUrl->setObjectName(QStringLiteral("GetUrlBtn"));
+    getUrl->setStatusTip(QStringLiteral("Capture the URL of the current page from your Web Browser"));
     m_speedBar->addSeparator();
     m_commands->FillNewItemBar(m_newBar);
     const char16_t* const viewIcons[] = {u"view-list-icons", u"view-grid", u"view-list-text", u"view-list-details"};
@@ -457,6 +462,7 @@ void TMainForm::RefreshListPane(TTreeNode* node)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         }
         QApplication::restoreOverrideCursor();
+        m_panels[0]->clear();
     }
     if (m_sync)
         m_sync->SyncFolder(node); // a folder bound to an address book; it fills in as the sync ends
@@ -644,8 +650,11 @@ void TMainForm::ImportArgument(const QString& argument)
 {
     try {
         if (argument.contains(u".zvd")) {
-            ExchangeFile::ImportExchangeFile(m_tree, argument);
+            QStringList warnings;
+            ExchangeFile::ImportExchangeFile(m_tree, argument, &warnings);
             RefreshListPane(SelectedNode());
+            if (!warnings.isEmpty())
+                QMessageBox::information(this, QStringLiteral("Import"), warnings.join(u'\n'));
         } else if (argument.contains(u".vcf")) {
             VCardImport::ImportFile(argument, m_tree.Root(),
                                     [this](const TCard& card) { return TVCImportDlg::AskAsOrganization(card, this); });
@@ -674,6 +683,9 @@ int TMainForm::DocumentImageIndex(const QString& path, int currentIndex)
 void TMainForm::ShowOptions()
 {
     TOptionPages dialog(ProfileFile::Default(), *m_tools, m_filters->Names(), this);
+    connect(&dialog, &TOptionPages::BrowserLinkChanged, this, [this](const QString& name, const QString& program) {
+        m_host->Browser().SetLink(name, program);
+    });
     connect(&dialog, &TOptionPages::CategoryNamesChanged, this, [this](const QStringList& names) {
         m_filters->SetNames(names);
         CategoryNames::SetCurrent(names);
