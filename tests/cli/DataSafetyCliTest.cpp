@@ -111,3 +111,35 @@ TEST(CliDataSafety, ImportsInQuickSuccessionGiveDistinctIds)
     EXPECT_EQ(records, 3);
     EXPECT_EQ(ids.size(), 3);
 }
+
+// Levels were read as 16-bit numbers: a hostile exchange file could wrap
+// them and move the user's own items into its junk folders.
+TEST(CliDataSafety, AnImportNeverMovesTheUsersOwnItems)
+{
+    CliRunner cli;
+    const QString mine = cli.files.filePath(QStringLiteral("mine.zvd"));
+    cli.Write(mine, "{1 0 }Mine~~~~~~5\r\n{Fold}0\r\n");
+    ASSERT_EQ(cli.Run({QStringLiteral("import"), mine}).exitCode, 0);
+    const QString junk = cli.files.filePath(QStringLiteral("junk.zvd"));
+    cli.Write(junk, "{1 0 }Junk~~~~~~6\r\n{Fold}0\r\n{65537 0 }Deeper~~~~~~7\r\n{Fold}0\r\n"
+                    "{32768 6 }Phone~~~~~~8\r\n{Phon}~~0\r\n");
+    ASSERT_EQ(cli.Run({QStringLiteral("import"), junk}).exitCode, 0);
+    const auto tree = cli.Run({QStringLiteral("tree")});
+    EXPECT_EQ(tree.out, QStringLiteral("[11] My Contacts\n"
+                                       "  [0] Junk\n"
+                                       "    [6] Phone\n"
+                                       "    [0] Deeper\n"
+                                       "  [0] Mine\n"));
+
+    // Deeper than folders may nest: refused whole, the database untouched.
+    const QByteArray before = cli.Read(cli.Path(QStringLiteral("zivo.dat")));
+    QByteArray chain;
+    for (int level = 1; level <= 1200; ++level)
+        chain += "{" + QByteArray::number(level) + " 0 }F~~~~~~" + QByteArray::number(level + 100) + "\r\n{Fold}0\r\n";
+    const QString deep = cli.files.filePath(QStringLiteral("deep.zvd"));
+    cli.Write(deep, chain);
+    const auto refused = cli.Run({QStringLiteral("import"), deep});
+    EXPECT_NE(refused.exitCode, 0);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("more than 1000 levels"))) << refused.err.toStdString();
+    EXPECT_EQ(cli.Read(cli.Path(QStringLiteral("zivo.dat"))), before);
+}
