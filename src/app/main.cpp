@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     // A dialog may hold an item of the tree: handed-over commands wait for it.
     justOne.SetBusyCheck([] { return QApplication::activeModalWidget() != nullptr; });
     QObject::connect(&tray, &TLogicForm::ExitRequested, &app, &QApplication::quit);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager&) { form.SaveAtExit(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager&) { form.SaveForSessionEnd(); });
     QObject::connect(&app, &QApplication::aboutToQuit, &form, &TMainForm::SaveAtExit);
 
     if (!startHidden)

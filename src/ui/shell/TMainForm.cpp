@@ -524,6 +524,16 @@ void TMainForm::SaveAtExit()
         RescueFile::Report(QStringLiteral("The tools could not be written to %1.").arg(ProfileFile::Default()));
 }
 
+void TMainForm::SaveForSessionEnd()
+{
+    // The session may still cancel its logout: the program goes on, and its
+    // own end must save again whatever changes after this.
+    m_exitSaveFailed = !m_database->SaveAtExit();
+    m_settings->Save();
+    if (!m_tools->Save())
+        RescueFile::Report(QStringLiteral("The tools could not be written to %1.").arg(ProfileFile::Default()));
+}
+
 void TMainForm::SaveForCommand()
 {
     m_database->Save();

@@ -84,6 +84,9 @@ public:
     // At the end of the program: the database and the settings. Never waits
     // on the user; a database that could not be saved goes to a rescue file.
     void SaveAtExit();
+    // The session manager's request to save before a logout, which may
+    // still be cancelled: the same save, and the program's end saves again.
+    void SaveForSessionEnd();
     bool ExitSaveFailed() const { return m_exitSaveFailed; }
     DesktopDatabase& Database() const { return *m_database; }
     // A command handed over by zendrivo-cli: its save (throws ESaveError),
