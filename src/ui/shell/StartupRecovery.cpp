@@ -20,6 +20,8 @@ Questions Dialogs(QWidget* parent, const bool* ending)
                             .arg(reason, QLocale().toString(written, QLocale::ShortFormat)),
                         QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::Yes);
+        // The texts name the user's files.
+        box.setTextFormat(Qt::PlainText);
         box.setEscapeButton(QMessageBox::No);
         const int chosen = box.exec();
         if (*ending)
@@ -34,6 +36,8 @@ Questions Dialogs(QWidget* parent, const bool* ending)
                         QMessageBox::Close, parent);
         QPushButton* readOnly = box.addButton(QStringLiteral("Start &Read-Only"), QMessageBox::AcceptRole);
         box.setDefaultButton(readOnly);
+        // The texts name the user's files.
+        box.setTextFormat(Qt::PlainText);
         box.setEscapeButton(QMessageBox::Close);
         box.exec();
         if (*ending)
@@ -47,6 +51,8 @@ Questions Dialogs(QWidget* parent, const bool* ending)
                             .arg(QLocale().toString(when, QLocale::ShortFormat)),
                         QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::Yes);
+        // The texts name the user's files.
+        box.setTextFormat(Qt::PlainText);
         box.setEscapeButton(QMessageBox::No);
         const int chosen = box.exec();
         if (*ending)

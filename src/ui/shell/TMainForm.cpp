@@ -591,15 +591,9 @@ void TMainForm::SaveAtExit()
 void TMainForm::SaveForSession()
 {
     // The desktop may cancel its logout after asking: the program goes on,
-    // and its final save at exit must still happen. Nothing here waits on
-    // a dialog either.
-    if (!m_database->ReadOnly()) {
-        try {
-            m_database->Save();
-        } catch (const ESaveError& e) {
-            RescueFile::Report(e.Message() + u": " + e.Detail());
-        }
-    }
+    // and its own end must save again whatever changes after this. Nothing
+    // here waits on a dialog.
+    m_exitSaveFailed = !m_database->SaveAtExit();
     SaveSettings();
 }
 

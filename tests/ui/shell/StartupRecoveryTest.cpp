@@ -186,3 +186,15 @@ TEST_F(DesktopStartTest, AHandedOverCommandThatFailsLeavesTheLiveTreeAsItWas)
     EXPECT_TRUE(saved.contains("}Half Imported~~"));
     EXPECT_TRUE(saved.contains("}Unsaved Folder~~"));
 }
+
+TEST_F(DesktopStartTest, ChangesAfterALogoutThatWasCancelledAreSavedAtTheEnd)
+{
+    TMainForm form;
+    AddContainer(form.Tree().Root(), 3, QStringLiteral("Before Logout"));
+    form.SaveForSession();
+    EXPECT_TRUE(ReadAll(Path(QStringLiteral("zivo.dat"))).contains("}Before Logout~~"));
+    AddContainer(form.Tree().Root(), 3, QStringLiteral("After Cancelled Logout"));
+    form.SaveAtExit();
+    EXPECT_FALSE(form.ExitSaveFailed());
+    EXPECT_TRUE(ReadAll(Path(QStringLiteral("zivo.dat"))).contains("}After Cancelled Logout~~"));
+}
