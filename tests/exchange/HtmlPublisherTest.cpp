@@ -1,4 +1,5 @@
 #include "TreeFixture.h"
+#include "FileBytes.h"
 
 #include "exchange/HtmlPublisher.h"
 #include "exchange/WebGraphics.h"
@@ -21,19 +22,6 @@ QStringList L(std::initializer_list<const char*> texts)
     for (const char* text : texts)
         list.append(QString::fromUtf8(text));
     return list;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // A folder with a person and an organization, published into a fresh directory.

@@ -1,4 +1,5 @@
 #include "VCardTestSupport.h"
+#include "FileBytes.h"
 
 #include "exchange/ExchangeFile.h"
 #include "exchange/FavoritesImport.h"
@@ -19,19 +20,6 @@
 #include <sys/stat.h>
 
 namespace {
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Every text a card carries, each with the characters that separate values.
 const QString kNasty = QStringLiteral("a,b;c\\d \"e\" f");
 } // namespace

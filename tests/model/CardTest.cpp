@@ -1,4 +1,5 @@
 #include "model/AddressObject.h"
+#include "FileBytes.h"
 #include "model/Card.h"
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
@@ -19,12 +20,6 @@ TCardProperty Parsed(const QString& line)
     TCardProperty p;
     p.Parse(line);
     return p;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 struct Tree

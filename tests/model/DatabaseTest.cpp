@@ -1,4 +1,5 @@
 #include "TreeBuilder.h"
+#include "FileBytes.h"
 
 #include "model/Database.h"
 #include "model/Exceptions.h"
@@ -15,19 +16,6 @@
 #include <sys/resource.h>
 
 namespace {
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 class DatabaseTest : public ::testing::Test
 {
 protected:

@@ -1,4 +1,5 @@
 #include "TreeBuilder.h"
+#include "FileBytes.h"
 
 #include "model/Database.h"
 #include "model/DatabaseBackups.h"
@@ -16,19 +17,6 @@
 #include <csignal>
 
 namespace {
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 void Age(const QString& path, int seconds)
 {
     QFile f(path);

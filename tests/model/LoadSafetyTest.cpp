@@ -1,4 +1,5 @@
 #include "TreeBuilder.h"
+#include "FileBytes.h"
 
 #include "model/Database.h"
 #include "model/Exceptions.h"
@@ -14,19 +15,6 @@
 #include <unistd.h>
 
 namespace {
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QStringList ChildTitles(const TTreeNode* node)
 {
     QStringList titles;

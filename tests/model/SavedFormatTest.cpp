@@ -1,4 +1,5 @@
 #include "model/Database.h"
+#include "FileBytes.h"
 #include "model/ItemTree.h"
 
 #include <QDir>
@@ -8,11 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 // Databases written by earlier versions must come out of a load and a save

@@ -1,4 +1,5 @@
 #include "TreeBuilder.h"
+#include "FileBytes.h"
 
 #include "model/Exceptions.h"
 #include "ui/shell/AutoSaver.h"
@@ -16,12 +17,6 @@
 #include <sys/stat.h>
 
 namespace {
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A tree with its root, as the main window makes it.
 struct Desktop
 {

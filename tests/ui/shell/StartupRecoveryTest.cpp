@@ -1,4 +1,5 @@
 #include "TreeBuilder.h"
+#include "FileBytes.h"
 
 #include "ui/panes/ItemListModel.h"
 #include "ui/shell/AutoSaver.h"
@@ -17,12 +18,6 @@
 
 namespace {
 using StartupRecovery::Answer;
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The main window on a data directory of its own, which is also the
 // current directory, as the program runs it.
