@@ -1,4 +1,5 @@
 #include "ui/reports/ReportCommands.h"
+#include "ui/common/CommandIcons.h"
 
 #include "ui/panes/FilterController.h"
 #include "ui/panes/ItemListPane.h"
@@ -22,11 +23,11 @@
 ReportCommands::ReportCommands(PaneHost& host, QObject* parent)
     : QObject(parent), m_host(host), m_printer(std::make_unique<TReportPrinter>())
 {
-    m_print = new QAction(QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("&Print..."), this);
+    m_print = new QAction(CommandIcons::Get(QStringLiteral("document-print")), QStringLiteral("&Print..."), this);
     m_print->setObjectName(QStringLiteral("Print1"));
     m_print->setStatusTip(QStringLiteral("Print lists, address books, labels or an envelope of the selected items"));
     connect(m_print, &QAction::triggered, this, &ReportCommands::PrintCommand);
-    m_setup = new QAction(QIcon::fromTheme(QStringLiteral("document-page-setup")), QStringLiteral("P&rinter Setup..."),
+    m_setup = new QAction(CommandIcons::Get(QStringLiteral("document-page-setup")), QStringLiteral("P&rinter Setup..."),
                           this);
     m_setup->setObjectName(QStringLiteral("PrinterSetup1"));
     m_setup->setStatusTip(QStringLiteral("Choose the paper and its orientation for printing"));

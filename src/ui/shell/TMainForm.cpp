@@ -586,6 +586,10 @@ void TMainForm::SaveAtExit()
     // wait on a dialog.
     m_exitSaveFailed = !m_database->SaveAtExit();
     SaveSettings();
+    if (m_callerId) {
+        m_callerId->SetCallerId(false);
+        m_callerId->SaveHistory();
+    }
 }
 
 void TMainForm::SaveForSession()
@@ -613,11 +617,6 @@ void TMainForm::RefreshAfterCommand()
 {
     TTreeNode* node = SelectedNode();
     RefreshListPane(node ? node : m_tree.Root());
-        ShowError(QStringLiteral("The tools could not be written to %1.").arg(ProfileFile::Default()));
-    if (m_callerId) {
-        m_callerId->SetCallerId(false);
-        m_callerId->SaveHistory();
-    }
 }
 
 void TMainForm::SetCallerId(bool on)
