@@ -195,8 +195,13 @@ FolderSyncState Apply(TTreeNode* folder, const SyncPlan& plan, const FolderSyncS
         ++counts.localCreated;
     }
 
+    QSet<std::int32_t> present;
+    for (const auto& child : folder->Children()) {
+        if (IsCardItem(child->Item()))
+            present.insert(child->Item()->Id());
+    }
     for (auto it = entries.begin(); it != entries.end(); ++it) {
-        if (FindItem(folder, it.key()))
+        if (present.contains(it.key()))
             after.entries.push_back(it.value());
     }
     std::sort(after.entries.begin(), after.entries.end(),

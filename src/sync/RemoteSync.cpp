@@ -205,11 +205,14 @@ SyncPlan Run(DavClient& client, const QUrl& book, const LocalSnapshot& local, co
         return listing.etags.contains(path) && toFetch.contains(path) && !fetched.contains(path);
     };
 
+    QHash<std::int32_t, const LocalCard*> localById;
+    for (const LocalCard& card : local.cards)
+        localById.insert(card.itemId, &card);
     QSet<std::int32_t> paired;
     QSet<QString> handledPaths;
     for (const SyncEntry& entry : state.entries) {
         handledPaths.insert(entry.href);
-        const LocalCard* mine = local.ForItem(entry.itemId);
+        const LocalCard* mine = localById.value(entry.itemId);
         const bool serverGone = goneFromServer(entry.href);
         const auto serverCard = fetched.constFind(entry.href);
         const bool serverChanged = !serverGone && serverCard != fetched.constEnd();
@@ -279,7 +282,7 @@ SyncPlan Run(DavClient& client, const QUrl& book, const LocalSnapshot& local, co
         if (handledPaths.contains(it.key()))
             continue;
         const std::int32_t itemId = ItemOfUid(StandardCard::UidOf(it.value().text));
-        const LocalCard* mine = itemId ? local.ForItem(itemId) : nullptr;
+        const LocalCard* mine = itemId ? localById.value(itemId) : nullptr;
         if (mine && !paired.contains(itemId)) {
             paired.insert(itemId);
             plan.updates.push_back({itemId, mine->digest, it.value(), true});

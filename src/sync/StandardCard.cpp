@@ -26,7 +26,8 @@ QStringList TypesOf(const QString& title, int classCode, bool preferred)
         if (!types.contains(type))
             types.append(type);
     };
-    for (const QString& raw : title.split(QRegularExpression(u"[,;/ ]+"_s), Qt::SkipEmptyParts)) {
+    static const QRegularExpression separators(u"[,;/ ]+"_s);
+    for (const QString& raw : title.split(separators, Qt::SkipEmptyParts)) {
         const QString word = raw.trimmed();
         int bit = -1;
         for (int b = 0; b < CardParameter::kCount && bit < 0; ++b) {
