@@ -1,4 +1,5 @@
 #include "TreeBuilder.h"
+#include "shell/MainFormFixture.h"
 
 #include "automation/TZivoApp.h"
 #include "ui/panes/FolderTreeModel.h"
@@ -16,23 +17,9 @@
 
 namespace {
 // The automation objects over the real window, without a bus.
-class AutomationHostTest : public ::testing::Test
+class AutomationHostTest : public MainFormFixture
 {
 protected:
-    AutomationHostTest() { QDir::setCurrent(dir.path()); }
-    ~AutomationHostTest() override { QDir::setCurrent(QDir::tempPath()); }
-
-    QStringList Rows() const
-    {
-        QStringList titles;
-        for (int row = 0; row < form->ListModel()->rowCount(); ++row)
-            titles.append(form->ListModel()->ItemAt(row)->Title());
-        return titles;
-    }
-
-    QTemporaryDir dir;
-    std::unique_ptr<TMainForm> form = std::make_unique<TMainForm>();
-    TTreeNode* root = form->Tree().Root();
     MainFormAutomation automation{*form, AutomationStart::Normal, QDBusConnection(QStringLiteral("no bus"))};
 };
 } // namespace

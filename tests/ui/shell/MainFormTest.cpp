@@ -1,4 +1,5 @@
 #include "TreeBuilder.h"
+#include "shell/MainFormFixture.h"
 
 #include "model/FolderObject.h"
 #include "model/ItemFactory.h"
@@ -19,24 +20,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-class MainFormTest : public ::testing::Test
-{
-protected:
-    MainFormTest() { QDir::setCurrent(dir.path()); }
-    ~MainFormTest() override { QDir::setCurrent(QDir::tempPath()); }
-
-    QStringList Rows() const
-    {
-        QStringList titles;
-        for (int row = 0; row < form->ListModel()->rowCount(); ++row)
-            titles.append(form->ListModel()->ItemAt(row)->Title());
-        return titles;
-    }
-
-    QTemporaryDir dir;
-    std::unique_ptr<TMainForm> form = std::make_unique<TMainForm>();
-    TTreeNode* root = form->Tree().Root();
-};
+using MainFormTest = MainFormFixture;
 } // namespace
 
 TEST_F(MainFormTest, ListShowsFoldersFirstThenEverythingElseInOneOrderIgnoringCase)
