@@ -8,26 +8,57 @@
 
 #include <QFileInfo>
 
+#include <vector>
+
 namespace {
 
-void PrintItem(const TZVBObject& item, int depth, QTextStream& out)
+void AppendItem(const TZVBObject& item, int depth, QString& text)
 {
-    out << QString(depth * 2, u' ') << '[' << item.ClassCode() << "] " << item.Title();
-    if (!item.Value().isEmpty())
-        out << " | " << item.Value();
-    if (!item.Comment().isEmpty())
-        out << " | " << item.Comment();
-    out << '\n';
+    text.resize(text.size() + depth * 2, u' ');
+    text += u'[';
+    text += QString::number(item.ClassCode());
+    text += u"] ";
+    text += item.Title();
+    if (!item.Value().isEmpty()) {
+        text += u" | ";
+        text += item.Value();
+    }
+    if (!item.Comment().isEmpty()) {
+        text += u" | ";
+        text += item.Comment();
+    }
+    text += u'\n';
 }
 
-// Database order: an item, its leaves, then its child containers.
-void PrintTree(const TTreeNode& node, int depth, QTextStream& out)
+// Database order: an item, its leaves, then its child containers. The text
+// goes out in large pieces, and the walk keeps its own stack, so a deep
+// tree needs no deep call stack.
+void PrintTree(const TTreeNode& top, QTextStream& out)
 {
-    PrintItem(*node.Item(), depth, out);
-    for (const auto& ref : node.Item()->Contents())
-        PrintItem(*ref->Item(), depth + 1, out);
-    for (const auto& child : node.Children())
-        PrintTree(*child, depth + 1, out);
+    struct Pending
+    {
+        const TTreeNode* node;
+        int depth;
+    };
+    constexpr qsizetype kPiece = 1 << 16;
+    QString text;
+    text.reserve(kPiece + 1024);
+    std::vector<Pending> stack{{&top, 0}};
+    while (!stack.empty()) {
+        const Pending next = stack.back();
+        stack.pop_back();
+        AppendItem(*next.node->Item(), next.depth, text);
+        for (const auto& ref : next.node->Item()->Contents())
+            AppendItem(*ref->Item(), next.depth + 1, text);
+        const auto& children = next.node->Children();
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            stack.push_back({it->get(), next.depth + 1});
+        if (text.size() >= kPiece) {
+            out << text;
+            text.resize(0);
+        }
+    }
+    out << text;
 }
 
 int Tree(const QStringList& args, QTextStream& out)
@@ -37,7 +68,7 @@ int Tree(const QStringList& args, QTextStream& out)
         throw CliError(QStringLiteral("tree takes at most one PATH"));
     CliSession session;
     const TTreeNode* node = options.Positional().isEmpty() ? session.Root() : session.NodeAt(options.Positional()[0]);
-    PrintTree(*node, 0, out);
+    PrintTree(*node, out);
     return 0;
 }
 

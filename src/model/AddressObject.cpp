@@ -39,14 +39,13 @@ void TAddressObject::SetPlace(const QString& city, const QString& state, const Q
 void TAddressObject::ReadDetails(const QString& line)
 {
     QString l1, l2, l3;
-    QList<QString> fields;
+    TextRules::FieldViews fields;
     if (!DetailFields(line, u"{Addr}", fields))
         return;
     // A damaged record may hold fewer lines; the address still gets three.
     ReadFieldsAndCategories(line, u"{Addr}", {&l1, &l2, &l3, &m_city, &m_state, &m_postalCode, &m_country});
-    QStringList lines;
-    for (qsizetype i = 0; i < std::min<qsizetype>(3, fields.size()); ++i)
-        lines.append(TextRules::Clean(fields[i]));
+    QStringList lines{l1, l2, l3};
+    lines.resize(std::min<qsizetype>(3, fields.size()));
     m_lines = PaddedToThree(lines);
 }
 

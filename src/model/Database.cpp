@@ -6,7 +6,6 @@
 #include "model/Journal.h"
 #include "model/RecordIO.h"
 #include "model/RegularFile.h"
-#include "model/TextCodec.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 
@@ -56,7 +55,7 @@ QString SystemError(int error)
 
 // Written with the system calls themselves, so the reason of a failure is
 // the system's own ("No space left on device").
-void WriteJournal(const QString& path, const QByteArray& bytes)
+void WriteJournal(const QString& path, QByteArrayView bytes, QByteArrayView closingLine)
 {
     CheckSaveTarget(path);
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -66,14 +65,16 @@ void WriteJournal(const QString& path, const QByteArray& bytes)
         ::close(fd);
         throw ESaveError(path + u": " + SystemError(error));
     };
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t wrote = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0)
-            fail(wrote < 0 ? errno : ENOSPC);
-        done += wrote;
+    for (const QByteArrayView part : {bytes, closingLine}) {
+        qsizetype done = 0;
+        while (done < part.size()) {
+            const ssize_t wrote = ::write(fd, part.data() + done, static_cast<size_t>(part.size() - done));
+            if (wrote < 0 && errno == EINTR)
+                continue;
+            if (wrote <= 0)
+                fail(wrote < 0 ? errno : ENOSPC);
+            done += wrote;
+        }
     }
     if (::fsync(fd) != 0)
         fail(errno);
@@ -158,16 +159,16 @@ bool EndsWithLineEnd(const QString& path)
 }
 
 // The database's bytes, or why there are none.
-struct DatabaseBytes
+struct DatabaseRead
 {
     RegularFile::ReadStatus status;
     QByteArray bytes;
     QString error;
 };
 
-DatabaseBytes ReadDatabaseBytes(const QString& path)
+DatabaseRead ReadDatabaseBytes(const QString& path)
 {
-    DatabaseBytes read;
+    DatabaseRead read;
     read.status = RegularFile::TryRead(path, RegularFile::kMaxBytes, read.bytes, read.error);
     return read;
 }
@@ -182,7 +183,7 @@ void ClearBelowRoot(TItemTree& tree, TTreeNode* root)
 } // namespace
 
 namespace {
-TLoadResult LoadBytes(TTreeNode* root, const DatabaseBytes& read, const QString& path)
+TLoadResult LoadBytes(TTreeNode* root, const DatabaseRead& read, const QString& path)
 {
     TItemTree& tree = *root->Tree();
     TLoadResult result;
@@ -223,16 +224,28 @@ QString DatabaseText(const TItemTree& tree)
     return text;
 }
 
+QByteArray DatabaseBytes(const TItemTree& tree)
+{
+    QByteArray bytes;
+    // About the size of the last save of a tree this large, so the buffer
+    // seldom has to move while it fills.
+    bytes.reserve(qsizetype(tree.Count()) * 512);
+    bytes.append("{Params}\r\n");
+    for (int row = 0; row < tree.TopCount(); ++row)
+        RecordIO::WriteNodeTree(*tree.Top(row), 0, bytes);
+    return bytes;
+}
+
 void SaveDatabase(const TItemTree& tree, const QString& directory)
 {
     const QString databasePath = InDirectory(directory, kDatabaseFile);
     if (tree.LoadFailed())
         throw ESaveError(QStringLiteral("%1 was not read, so it is not saved over (%2)")
                              .arg(databasePath, tree.LoadFailure()));
-    const QByteArray bytes = TextCodec::Encode(DatabaseText(tree));
+    const QByteArray bytes = DatabaseBytes(tree);
     const QString journalPath = InDirectory(directory, kJournalFile);
     KeepLoneJournal(journalPath, databasePath);
-    WriteJournal(journalPath, Journal::Seal(bytes));
+    WriteJournal(journalPath, bytes, Journal::ClosingLine(bytes));
     // The copy of the day is the database as it was before today's first save.
     CheckSaveTarget(databasePath);
     DatabaseBackups::KeepDailyCopy(databasePath, InDirectory(directory, kBackupFolder), kBackupDays);
@@ -304,7 +317,7 @@ TLoadResult RevertToSaved(TItemTree& tree, const QString& directory)
         return {};
     // A file that cannot be read leaves the tree as it is.
     const QString path = InDirectory(directory, kDatabaseFile);
-    const DatabaseBytes read = ReadDatabaseBytes(path);
+    const DatabaseRead read = ReadDatabaseBytes(path);
     if (read.status == RegularFile::ReadStatus::Failed)
         return Failed(read.error);
     TItemTree::ResetScope reset(tree);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -58,6 +59,8 @@ void SaveDatabase(const TItemTree& tree, const QString& directory = QString());
 // The text SaveDatabase writes: "{Params}" and the records of the tree,
 // remote folders without what they hold.
 QString DatabaseText(const TItemTree& tree);
+// The same as the bytes of the file (UTF-8), written without the text first.
+QByteArray DatabaseBytes(const TItemTree& tree);
 
 // A complete journal that holds a better copy than "zivo.dat": with
 // "zivo.dat" missing, unreadable or cut short. The command line uses it at

@@ -288,14 +288,12 @@ QString TItemTree::PathOf(const TTreeNode* node)
 
 void TItemTree::IndexId(std::int32_t id)
 {
-    ++m_ids[id];
+    m_ids.Add(id);
 }
 
 void TItemTree::UnindexId(std::int32_t id)
 {
-    const auto it = m_ids.find(id);
-    if (it != m_ids.end() && --it->second <= 0)
-        m_ids.erase(it);
+    m_ids.Remove(id);
 }
 
 void TItemTree::AddObserver(TreeObserver* observer)

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "model/IdIndex.h"
+
 #include <QString>
 
 #include <cstdint>
 
 #include <memory>
 #include <set>
-#include <unordered_map>
 #include <vector>
 
 class ItemRef;
@@ -60,7 +61,7 @@ public:
 
     // Ids of the items in the tree (containers and their Contents), kept in
     // step with every insert and delete, so a new id is checked cheaply.
-    bool HasId(std::int32_t id) const { return m_ids.find(id) != m_ids.end(); }
+    bool HasId(std::int32_t id) const { return m_ids.Contains(id); }
     // Called by the tree and by a container's Contents as items come and go.
     void IndexId(std::int32_t id);
     void UnindexId(std::int32_t id);
@@ -123,6 +124,6 @@ private:
     bool m_pendingTopSort = false;
     int m_resetDepth = 0;
     bool m_destroying = false;
-    std::unordered_map<std::int32_t, int> m_ids; // id -> how many items carry it
+    IdIndex m_ids;
     QString m_loadFailure;
 };

@@ -56,16 +56,24 @@ quint32 Checksum(QByteArrayView bytes)
     return static_cast<quint32>(crc);
 }
 
+QByteArray ClosingLine(QByteArrayView database)
+{
+    QByteArray line;
+    line.reserve(kMaxTrailer);
+    line.append(kOpen);
+    line.append(QByteArray::number(database.size()));
+    line.append(' ');
+    line.append(QByteArray::number(Checksum(database), 16).rightJustified(8, '0'));
+    line.append(kClose);
+    return line;
+}
+
 QByteArray Seal(QByteArrayView database)
 {
     QByteArray out;
     out.reserve(database.size() + kMaxTrailer);
     out.append(database);
-    out.append(kOpen);
-    out.append(QByteArray::number(database.size()));
-    out.append(' ');
-    out.append(QByteArray::number(Checksum(database), 16).rightJustified(8, '0'));
-    out.append(kClose);
+    out.append(ClosingLine(database));
     return out;
 }
 

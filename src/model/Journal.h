@@ -13,6 +13,8 @@ namespace Journal {
 
 // The journal's text for the database bytes: the bytes and the closing line.
 QByteArray Seal(QByteArrayView database);
+// The closing line alone, for writers that send the bytes without a copy.
+QByteArray ClosingLine(QByteArrayView database);
 
 // The database bytes inside a complete journal; null when the journal is
 // cut short, damaged or has no closing line.

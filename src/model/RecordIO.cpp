@@ -1,5 +1,7 @@
 #include "model/RecordIO.h"
 
+#include "model/SharedTexts.h"
+
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
 #include "model/ItemTree.h"
@@ -14,7 +16,37 @@
 
 namespace RecordIO {
 
-void WriteRecordTree(const TZVBObject& item, int level, QString& out)
+namespace {
+
+void AppendRecord(QString& out, const QString& record)
+{
+    out += record;
+    out += u"\r\n";
+}
+
+// Records go out as UTF-8. Nearly every character of a contact list is
+// ASCII, which is copied as it is; a record with anything else is encoded
+// as a whole.
+void AppendRecord(QByteArray& out, const QString& record)
+{
+    const qsizetype start = out.size();
+    out.resize(start + record.size() + 2);
+    char* to = out.data() + start;
+    for (const QChar c : record) {
+        if (c.unicode() >= 0x80) {
+            out.resize(start);
+            out += record.toUtf8();
+            out += "\r\n";
+            return;
+        }
+        *to++ = static_cast<char>(c.unicode());
+    }
+    *to++ = '\r';
+    *to = '\n';
+}
+
+template <typename Out>
+void WriteItemWithContents(const TZVBObject& item, int level, Out& out)
 {
     // Leaves hold no Contents of their own as a rule; a stack still keeps
     // any chain from reaching the call stack.
@@ -27,15 +59,15 @@ void WriteRecordTree(const TZVBObject& item, int level, QString& out)
     while (!stack.empty()) {
         const Pending next = stack.back();
         stack.pop_back();
-        out += next.item->WriteRecord(next.level);
-        out += u"\r\n";
+        AppendRecord(out, next.item->WriteRecord(next.level));
         const auto& contents = next.item->Contents();
         for (auto it = contents.rbegin(); it != contents.rend(); ++it)
             stack.push_back({(*it)->Item(), next.level + 1});
     }
 }
 
-void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemoteContents)
+template <typename Out>
+void WriteNodes(const TTreeNode& node, int level, Out& out, bool withRemoteContents)
 {
     struct Pending
     {
@@ -48,15 +80,31 @@ void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemo
         stack.pop_back();
         const TZVBObject* item = next.node->Item();
         if (item->IsRemote() && !withRemoteContents) {
-            out += item->WriteRecord(next.level);
-            out += u"\r\n";
+            AppendRecord(out, item->WriteRecord(next.level));
             continue;
         }
-        WriteRecordTree(*item, next.level, out);
+        WriteItemWithContents(*item, next.level, out);
         const auto& children = next.node->Children();
         for (auto it = children.rbegin(); it != children.rend(); ++it)
             stack.push_back({it->get(), next.level + 1});
     }
+}
+
+} // namespace
+
+void WriteRecordTree(const TZVBObject& item, int level, QString& out)
+{
+    WriteItemWithContents(item, level, out);
+}
+
+void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemoteContents)
+{
+    WriteNodes(node, level, out, withRemoteContents);
+}
+
+void WriteNodeTree(const TTreeNode& node, int level, QByteArray& out, bool withRemoteContents)
+{
+    WriteNodes(node, level, out, withRemoteContents);
 }
 
 namespace {
@@ -65,7 +113,7 @@ struct Header
 {
     int level = 0;
     int classCode = 0;
-    QList<QString> fields;
+    TextRules::FieldViews fields; // Title, Value, Comment, Id: views into the line
 };
 
 // "{" level class one-character "}" Title~~Value~~Comment~~Id
@@ -84,7 +132,7 @@ bool ParseHeader(const QString& line, Header& header)
     rest = rest.sliced(code.consumed);
     if (rest.size() < 2 || rest[1] != u'}')
         return false;
-    header.fields = TextRules::SplitFields(rest.sliced(2));
+    TextRules::SplitFieldViews(rest.sliced(2), header.fields);
     if (header.fields.size() != 4)
         return false;
     header.level = level.value;
@@ -126,6 +174,8 @@ struct Added
 // Reads records from the lines that nextLine hands out.
 int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* target, ReadStats& stats)
 {
+    // Equal short texts of the records share one copy in the tree.
+    SharedTexts::Scope sharedTexts;
     std::vector<OpenContainer> open;
     open.push_back({target, 0});
     const int targetDepth = TargetDepth(target);
@@ -162,8 +212,9 @@ int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* ta
         }
         const std::int32_t id = TextRules::ParseInteger(header.fields[3]);
         try {
-            ItemHandle made = CreateItem(header.classCode, header.fields[0], header.fields[1], id, details, parent,
-                                         header.fields[2]);
+            ItemHandle made = CreateItem(header.classCode, SharedTexts::Text(header.fields[0]),
+                                         SharedTexts::Text(header.fields[1]), id, details, parent,
+                                         SharedTexts::Text(header.fields[2]));
             ++stats.created;
             if (made.node) {
                 open.push_back({made.node, header.level});

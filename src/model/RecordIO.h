@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -25,6 +26,8 @@ void WriteRecordTree(const TZVBObject& item, int level, QString& out);
 // subtrees, the node at the given level. A remote folder writes its own
 // record only, unless withRemoteContents is set.
 void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemoteContents = false);
+// The same as UTF-8 bytes.
+void WriteNodeTree(const TTreeNode& node, int level, QByteArray& out, bool withRemoteContents = false);
 
 // What a read found besides the items it made.
 struct ReadStats

@@ -1,6 +1,7 @@
 #include "model/RecurringDate.h"
 
 #include "model/Clock.h"
+#include "model/TextRules.h"
 
 #include <QLocale>
 
@@ -54,12 +55,12 @@ QDate NextWeekdayOfMonth(const QDate& from, int week)
     return {};
 }
 
-qint64 ParseField(const QString& field)
+qint64 ParseField(QStringView field)
 {
     bool ok = false;
     const qint64 value = field.trimmed().toLongLong(&ok, 10);
     if (!ok)
-        throw EConvertError("'" + field.toStdString() + "' is not a valid integer value");
+        throw EConvertError("'" + field.toString().toStdString() + "' is not a valid integer value");
     return value;
 }
 
@@ -134,12 +135,21 @@ QString TRecurringDate::DateText() const
 
 QString TRecurringDate::AsText() const
 {
-    return u"%1,%2,%3,%4"_s.arg(m_year).arg(m_month).arg(m_day).arg(m_recurMode);
+    QString text;
+    text.reserve(24);
+    TextRules::AppendNumber(text, m_year);
+    text += u',';
+    TextRules::AppendNumber(text, m_month);
+    text += u',';
+    TextRules::AppendNumber(text, m_day);
+    text += u',';
+    TextRules::AppendNumber(text, m_recurMode);
+    return text;
 }
 
 void TRecurringDate::FromText(const QString& text)
 {
-    const QStringList fields = text.split(u',');
+    const QList<QStringView> fields = QStringView(text).split(u',');
     if (fields.size() != 4)
         return;
     std::array<qint64, 4> values{};

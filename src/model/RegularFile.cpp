@@ -78,13 +78,17 @@ ReadStatus ReadUpTo(const QString& path, qint64 limit, QByteArray& bytes, QStrin
         *more = true;
         bytes.reserve(limit);
     } else {
-        bytes.reserve(static_cast<qsizetype>(st.st_size));
+        // One byte more, so the read that finds the end needs no new room.
+        bytes.reserve(static_cast<qsizetype>(st.st_size) + 1);
     }
     // The file may grow or shrink while it is read: read until its end, but
     // never past the limit.
     constexpr qint64 kChunk = qint64(1) << 20;
     while (bytes.size() < limit) {
-        const qint64 want = std::min(kChunk, limit - bytes.size());
+        // Reads fill the room reserved for the file's size first, so a file
+        // that keeps its size is read without the buffer ever growing.
+        const qint64 room = bytes.capacity() - bytes.size();
+        const qint64 want = std::min({room > 0 ? room : kChunk, kChunk, limit - bytes.size()});
         const qsizetype at = bytes.size();
         bytes.resize(at + want);
         const ssize_t got = ::read(fd, bytes.data() + at, static_cast<size_t>(want));

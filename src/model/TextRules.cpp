@@ -1,20 +1,23 @@
 #include "model/TextRules.h"
 
+#include "model/SharedTexts.h"
+
 #include <array>
 
 namespace TextRules {
 
-QString Clean(const QString& text)
+namespace {
+bool NeedsCleaning(QStringView text)
 {
-    bool dirty = false;
     for (QChar c : text) {
-        if (c == u'\r' || c == u'\n' || c == u'~') {
-            dirty = true;
-            break;
-        }
+        if (c == u'\r' || c == u'\n' || c == u'~')
+            return true;
     }
-    if (!dirty)
-        return text;
+    return false;
+}
+
+QString Cleaned(QStringView text)
+{
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -34,22 +37,57 @@ QString Clean(const QString& text)
         out.chop(1);
     return out;
 }
+} // namespace
 
-QList<QString> SplitFields(QStringView text)
+QString Clean(const QString& text)
 {
-    QList<QString> fields;
-    // Enough for every record's fields, so a load does not regrow the list.
-    fields.reserve(12);
+    return NeedsCleaning(text) ? Cleaned(text) : text;
+}
+
+QString CleanField(QStringView field)
+{
+    return NeedsCleaning(field) ? Cleaned(field) : SharedTexts::Text(field);
+}
+
+void SplitFieldViews(QStringView text, FieldViews& fields)
+{
+    fields.clear();
     qsizetype start = 0;
     for (;;) {
         const qsizetype at = text.indexOf(u"~~", start);
         if (at < 0)
             break;
-        fields.append(text.sliced(start, at - start).toString());
+        fields.append(text.sliced(start, at - start));
         start = at + 2;
     }
-    fields.append(text.sliced(start).toString());
+    fields.append(text.sliced(start));
+}
+
+QList<QString> SplitFields(QStringView text)
+{
+    FieldViews views;
+    SplitFieldViews(text, views);
+    QList<QString> fields;
+    fields.reserve(views.size());
+    for (QStringView view : views)
+        fields.append(view.toString());
     return fields;
+}
+
+void AppendNumber(QString& out, std::int64_t value)
+{
+    char16_t digits[20];
+    int count = 0;
+    // Counted in the unsigned range, so the lowest value has its digits too.
+    std::uint64_t rest = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    do {
+        digits[count++] = static_cast<char16_t>(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (value < 0)
+        out += u'-';
+    while (count > 0)
+        out += QChar(digits[--count]);
 }
 
 ScannedInteger ScanInteger(QStringView text)

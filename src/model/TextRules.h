@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <QVarLengthArray>
 
 #include <cstdint>
 
@@ -14,10 +15,16 @@ namespace TextRules {
 // becomes a blank, a run of "~" shrinks to one, and a "~" at the end goes
 // (it would join the separator that follows it).
 QString Clean(const QString& text);
+// The same for a field read from a record; the result comes from
+// SharedTexts, so equal short fields of a load share one copy.
+QString CleanField(QStringView field);
 
 // Splits at each "~~"; the remainder is the last field (a~~b gives two
 // fields, a~~b~~ three, the third empty).
 QList<QString> SplitFields(QStringView text);
+// The same as views into the text, without an allocation for up to 16 fields.
+using FieldViews = QVarLengthArray<QStringView, 16>;
+void SplitFieldViews(QStringView text, FieldViews& fields);
 
 // The record format's integer rule: blanks, an optional sign or "$" for
 // hexadecimal, digits. An incomplete text gives the value of the digits read
@@ -41,6 +48,10 @@ bool IsUrl(const QString& text);
 
 // An Internet mail address is one that contains "@".
 bool IsInternetMail(const QString& address);
+
+// Appends the decimal digits of the value (with "-" when negative), as
+// QString::number writes them, without a string of their own.
+void AppendNumber(QString& out, std::int64_t value);
 
 // Every character other than 0 to 9 removed.
 QString DigitsOnly(QStringView text);

@@ -99,8 +99,32 @@ void TZVBObject::ReadDetails(const QString& /*line*/)
 
 QString TZVBObject::RecordHeader(int level) const
 {
-    return u'{' + QString::number(level) + u' ' + QString::number(m_classCode) + u" }" + m_title + u"~~" + m_value
-        + u"~~" + m_comment + u"~~" + QString::number(m_id);
+    QString out;
+    out.reserve(HeaderSize());
+    AppendHeader(out, level);
+    return out;
+}
+
+qsizetype TZVBObject::HeaderSize() const
+{
+    // Braces, blanks, separators and the numbers at their longest.
+    return 48 + m_title.size() + m_value.size() + m_comment.size();
+}
+
+void TZVBObject::AppendHeader(QString& out, int level) const
+{
+    out += u'{';
+    TextRules::AppendNumber(out, level);
+    out += u' ';
+    TextRules::AppendNumber(out, m_classCode);
+    out += u" }";
+    out += m_title;
+    out += u"~~";
+    out += m_value;
+    out += u"~~";
+    out += m_comment;
+    out += u"~~";
+    TextRules::AppendNumber(out, m_id);
 }
 
 QString TZVBObject::WriteRecord(int level) const
@@ -112,17 +136,23 @@ QString TZVBObject::WriteRecord(int level) const
     return RecordHeader(level) + u"\r\n";
 }
 
-bool TZVBObject::DetailFields(const QString& line, QStringView tag, QList<QString>& fields)
+bool TZVBObject::DetailFields(const QString& line, QStringView tag, TextRules::FieldViews& fields)
 {
     if (!line.startsWith(tag))
         return false;
-    fields = TextRules::SplitFields(QStringView(line).sliced(tag.size()));
+    TextRules::SplitFieldViews(QStringView(line).sliced(tag.size()), fields);
     return true;
 }
 
 QString TZVBObject::TagOnlyRecord(int level, QStringView tag) const
 {
-    return RecordHeader(level) + u"\r\n" + tag + QString::number(static_cast<std::int32_t>(m_categories));
+    QString line;
+    line.reserve(HeaderSize() + 2 + tag.size() + 12);
+    AppendHeader(line, level);
+    line += u"\r\n";
+    line += tag;
+    TextRules::AppendNumber(line, static_cast<std::int32_t>(m_categories));
+    return line;
 }
 
 void TZVBObject::ReadTagOnlyDetails(const QString& line, QStringView tag)
@@ -134,7 +164,7 @@ void TZVBObject::ReadTagOnlyDetails(const QString& line, QStringView tag)
 
 bool TZVBObject::ReadFieldsAndCategories(const QString& line, QStringView tag, std::initializer_list<QString*> targets)
 {
-    QList<QString> fields;
+    TextRules::FieldViews fields;
     if (!DetailFields(line, tag, fields))
         return false;
     qsizetype at = 0;
@@ -143,7 +173,7 @@ bool TZVBObject::ReadFieldsAndCategories(const QString& line, QStringView tag, s
             m_categories = 0;
             return true;
         }
-        *target = TextRules::Clean(fields[at++]);
+        *target = TextRules::CleanField(fields[at++]);
     }
     m_categories = at < fields.size() ? static_cast<std::uint32_t>(TextRules::ParseInteger(fields[at])) : 0;
     return true;
@@ -151,10 +181,22 @@ bool TZVBObject::ReadFieldsAndCategories(const QString& line, QStringView tag, s
 
 QString TZVBObject::RecordWithFields(int level, QStringView tag, const QStringList& fields) const
 {
-    QString line = RecordHeader(level) + u"\r\n" + tag;
+    // One buffer of the record's full size: a large tree writes about a
+    // hundred thousand of these per save.
+    qsizetype size = HeaderSize() + 2 + tag.size() + 12;
     for (const QString& field : fields)
-        line += field + u"~~";
-    return line + QString::number(static_cast<std::int32_t>(m_categories));
+        size += field.size() + 2;
+    QString line;
+    line.reserve(size);
+    AppendHeader(line, level);
+    line += u"\r\n";
+    line += tag;
+    for (const QString& field : fields) {
+        line += field;
+        line += u"~~";
+    }
+    TextRules::AppendNumber(line, static_cast<std::int32_t>(m_categories));
+    return line;
 }
 
 void TZVBObject::AdjustListMenu(ListMenuMask& menu) const

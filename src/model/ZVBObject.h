@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ClassCodes.h"
+#include "model/TextRules.h"
 
 #include <QList>
 #include <QString>
@@ -112,8 +113,11 @@ public:
 protected:
     // The header line of the record: "{" level " " class " }" Title~~Value~~Comment~~Id.
     QString RecordHeader(int level) const;
+    void AppendHeader(QString& out, int level) const;
+    // Room enough for the header line.
+    qsizetype HeaderSize() const;
     // Splits a details line that begins with the tag; empty when it does not.
-    static bool DetailFields(const QString& line, QStringView tag, QList<QString>& fields);
+    static bool DetailFields(const QString& line, QStringView tag, TextRules::FieldViews& fields);
     // The details line of a class whose only field is the categories.
     QString TagOnlyRecord(int level, QStringView tag) const;
     void ReadTagOnlyDetails(const QString& line, QStringView tag);

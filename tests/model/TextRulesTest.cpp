@@ -65,3 +65,13 @@ TEST(TextCodec, LinesAreUtf8OrWindows1252AndEndWithLfOrCrLf)
     EXPECT_TRUE(TextCodec::SplitLines("").isEmpty());
     EXPECT_EQ(TextCodec::SplitLines("a\r\n").size(), 1);
 }
+
+TEST(TextRules, AppendNumberWritesWhatQStringNumberWrites)
+{
+    for (const std::int64_t value : {std::int64_t(0), std::int64_t(7), std::int64_t(-1), std::int64_t(2147483647),
+                                     std::int64_t(-2147483647) - 1, INT64_MAX, INT64_MIN}) {
+        QString text = QStringLiteral("x");
+        TextRules::AppendNumber(text, value);
+        EXPECT_EQ(text, u'x' + QString::number(value)) << value;
+    }
+}

@@ -2,7 +2,6 @@
 
 #include "model/Database.h"
 #include "model/ItemTree.h"
-#include "model/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,7 +66,7 @@ bool AutoSaver::WriteNow(QString* error)
     // Written beside the database and renamed over the old copy, so a crash
     // while writing leaves the previous copy whole.
     QSaveFile file(m_path);
-    const QByteArray bytes = TextCodec::Encode(DatabaseText(m_tree));
+    const QByteArray bytes = DatabaseBytes(m_tree);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
             *error = QStringLiteral("Cannot write %1: %2").arg(m_path, file.errorString());

@@ -4,7 +4,6 @@
 #include "model/Exceptions.h"
 #include "model/ItemTree.h"
 #include "model/RecordIO.h"
-#include "model/TextCodec.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 #include "model/RegularFile.h"
@@ -123,7 +122,7 @@ bool DesktopDatabase::RestoreAutosave(QString* error)
 
 QByteArray DesktopDatabase::Snapshot() const
 {
-    return TextCodec::Encode(DatabaseText(m_tree));
+    return DatabaseBytes(m_tree);
 }
 
 void DesktopDatabase::ReplaceTree(const QByteArray& bytes)
