@@ -227,9 +227,6 @@ QString DatabaseText(const TItemTree& tree)
 QByteArray DatabaseBytes(const TItemTree& tree)
 {
     QByteArray bytes;
-    // About the size of the last save of a tree this large, so the buffer
-    // seldom has to move while it fills.
-    bytes.reserve(qsizetype(tree.Count()) * 512);
     bytes.append("{Params}\r\n");
     for (int row = 0; row < tree.TopCount(); ++row)
         RecordIO::WriteNodeTree(*tree.Top(row), 0, bytes);

@@ -17,7 +17,8 @@ void TOrgObject::ReadDetails(const QString& line)
 
 QString TOrgObject::WriteRecord(int level) const
 {
-    return RecordWithFields(level, u"{Orgn}", m_primaries.Fields());
+    return RecordWithFields(level, u"{Orgn}", {m_primaries.Address, m_primaries.Phone, m_primaries.Fax,
+                                               m_primaries.EMail, m_primaries.Website});
 }
 
 void TOrgObject::AdjustListMenu(ListMenuMask& menu) const

@@ -32,7 +32,8 @@ void TPersonObject::ReadDetails(const QString& line)
 QString TPersonObject::WriteRecord(int level) const
 {
     return RecordWithFields(level, u"{Pers}",
-                            QStringList{m_salutation, m_firstName, m_middleName, m_lastName} + m_primaries.Fields());
+                            {m_salutation, m_firstName, m_middleName, m_lastName, m_primaries.Address,
+                             m_primaries.Phone, m_primaries.Fax, m_primaries.EMail, m_primaries.Website});
 }
 
 void TPersonObject::AdjustListMenu(ListMenuMask& menu) const

@@ -1,10 +1,9 @@
 #include "model/RecordIO.h"
 
-#include "model/SharedTexts.h"
-
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
 #include "model/ItemTree.h"
+#include "model/SharedTexts.h"
 #include "model/TextCodec.h"
 #include "model/TextRules.h"
 #include "model/TreeOps.h"
@@ -12,6 +11,7 @@
 #include "model/ZVBObject.h"
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace RecordIO {
@@ -25,24 +25,37 @@ void AppendRecord(QString& out, const QString& record)
 }
 
 // Records go out as UTF-8. Nearly every character of a contact list is
-// ASCII, which is copied as it is; a record with anything else is encoded
-// as a whole.
+// ASCII, which is narrowed four characters at a time; a record with
+// anything else is encoded as a whole.
 void AppendRecord(QByteArray& out, const QString& record)
 {
+    constexpr std::uint64_t kHighBits = 0xFF80FF80FF80FF80ULL;
     const qsizetype start = out.size();
     out.resize(start + record.size() + 2);
     char* to = out.data() + start;
-    for (const QChar c : record) {
-        if (c.unicode() >= 0x80) {
+    const char16_t* from = QStringView(record).utf16();
+    const char16_t* end = from + record.size();
+    for (; end - from >= 4; from += 4, to += 4) {
+        std::uint64_t word;
+        std::memcpy(&word, from, sizeof word);
+        if (word & kHighBits)
+            break;
+        to[0] = static_cast<char>(word);
+        to[1] = static_cast<char>(word >> 16);
+        to[2] = static_cast<char>(word >> 32);
+        to[3] = static_cast<char>(word >> 48);
+    }
+    for (; from != end; ++from, ++to) {
+        if (*from >= 0x80) {
             out.resize(start);
             out += record.toUtf8();
             out += "\r\n";
             return;
         }
-        *to++ = static_cast<char>(c.unicode());
+        *to = static_cast<char>(*from);
     }
-    *to++ = '\r';
-    *to = '\n';
+    to[0] = '\r';
+    to[1] = '\n';
 }
 
 template <typename Out>

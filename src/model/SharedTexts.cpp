@@ -4,11 +4,11 @@
 #include <random>
 
 namespace {
-// Longer texts rarely repeat (names, addresses, comments). The table never
+// Longer texts rarely repeat (names, numbers, addresses, comments). The table never
 // grows past kSlots, half of them used at most, so a load of any size pays
 // a fixed amount for it and a hostile file cannot grow it.
-constexpr qsizetype kLongestShared = 32;
-constexpr std::size_t kSlots = 1 << 15;
+constexpr qsizetype kLongestShared = 16;
+constexpr std::size_t kSlots = 1 << 14;
 
 thread_local SharedTexts::Scope* t_scope = nullptr;
 
@@ -46,25 +46,20 @@ SharedTexts::Scope::~Scope()
 
 QString SharedTexts::Scope::Find(QStringView text)
 {
-    if (m_slots.empty()) {
+    if (m_slots.empty())
         m_slots.resize(kSlots);
-        m_texts.reserve(kSlots / 2);
-    }
     const std::uint64_t hash = Hash(text, m_seed);
     const auto tag = static_cast<std::uint32_t>(hash >> 32);
     std::size_t at = hash & (kSlots - 1);
-    while (m_slots[at].text != 0) {
-        if (m_slots[at].tag == tag) {
-            const QString& known = m_texts[m_slots[at].text - 1];
-            if (known == text)
-                return known;
-        }
+    while (!m_slots[at].text.isNull()) {
+        if (m_slots[at].tag == tag && m_slots[at].text == text)
+            return m_slots[at].text;
         at = (at + 1) & (kSlots - 1);
     }
     QString copy = text.toString();
-    if (m_texts.size() < kSlots / 2) {
-        m_texts.push_back(copy);
-        m_slots[at] = {tag, static_cast<std::uint32_t>(m_texts.size())};
+    if (m_used < kSlots / 2) {
+        m_slots[at] = {tag, copy};
+        ++m_used;
     }
     return copy;
 }

@@ -29,16 +29,16 @@ public:
         QString Find(QStringView text);
 
         Scope* m_outer; // the scope that serves again when this one closes
-        // Open addressing with linear probing over small slots that hold
-        // part of the hash and the text's place in m_texts, so a probe
-        // rarely has to look at the characters themselves.
+        // Open addressing with linear probing; a slot holds part of the
+        // hash beside its text, so a probe rarely has to look at the
+        // characters themselves. A null text marks a free slot.
         struct Slot
         {
             std::uint32_t tag = 0;
-            std::uint32_t text = 0; // index + 1 into m_texts; 0: free
+            QString text;
         };
         std::vector<Slot> m_slots;
-        std::vector<QString> m_texts;
+        std::size_t m_used = 0;
         std::uint64_t m_seed;
     };
 

@@ -2,6 +2,9 @@
 
 #include <QStringDecoder>
 
+#include <cstdint>
+#include <cstring>
+
 namespace TextCodec {
 
 namespace {
@@ -15,8 +18,17 @@ constexpr char16_t kHighControls[32] = {
 
 bool IsAscii(QByteArrayView bytes)
 {
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
+    // Eight bytes at a time: the high bit of any of them shows in the mask.
+    const char* p = bytes.data();
+    qsizetype left = bytes.size();
+    for (; left >= 8; p += 8, left -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        if (word & 0x8080808080808080ULL)
+            return false;
+    }
+    for (; left > 0; ++p, --left) {
+        if (static_cast<unsigned char>(*p) >= 0x80)
             return false;
     }
     return true;
@@ -81,10 +93,8 @@ bool LineReader::Next(QString& line)
     // from line to line: a fresh string per line, freed a moment later,
     // leaves the allocator sorting scraps between the items being built.
     if (IsAscii(raw)) {
-        line.resize(raw.size());
-        QChar* out = line.data();
-        for (char c : raw)
-            *out++ = QChar(char16_t(static_cast<unsigned char>(c)));
+        line.resize(0);
+        line.append(QLatin1StringView(raw));
         return true;
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -1,5 +1,7 @@
 #include "model/ZVBObject.h"
 
+#include "model/RecordText.h"
+
 #include "model/FieldRow.h"
 #include "model/ItemHost.h"
 #include "model/ItemTree.h"
@@ -99,32 +101,31 @@ void TZVBObject::ReadDetails(const QString& /*line*/)
 
 QString TZVBObject::RecordHeader(int level) const
 {
-    QString out;
-    out.reserve(HeaderSize());
+    RecordText out(HeaderSize());
     AppendHeader(out, level);
-    return out;
+    return out.Take();
 }
 
 qsizetype TZVBObject::HeaderSize() const
 {
-    // Braces, blanks, separators and the numbers at their longest.
-    return 48 + m_title.size() + m_value.size() + m_comment.size();
+    // Braces, blanks, separators and room for three numbers.
+    return 16 + 3 * 21 + m_title.size() + m_value.size() + m_comment.size();
 }
 
-void TZVBObject::AppendHeader(QString& out, int level) const
+void TZVBObject::AppendHeader(RecordText& out, int level) const
 {
-    out += u'{';
-    TextRules::AppendNumber(out, level);
-    out += u' ';
-    TextRules::AppendNumber(out, m_classCode);
-    out += u" }";
-    out += m_title;
-    out += u"~~";
-    out += m_value;
-    out += u"~~";
-    out += m_comment;
-    out += u"~~";
-    TextRules::AppendNumber(out, m_id);
+    out.Add(u'{');
+    out.AddNumber(level);
+    out.Add(u' ');
+    out.AddNumber(m_classCode);
+    out.Add(u" }");
+    out.Add(m_title);
+    out.Add(u"~~");
+    out.Add(m_value);
+    out.Add(u"~~");
+    out.Add(m_comment);
+    out.Add(u"~~");
+    out.AddNumber(m_id);
 }
 
 QString TZVBObject::WriteRecord(int level) const
@@ -146,13 +147,7 @@ bool TZVBObject::DetailFields(const QString& line, QStringView tag, TextRules::F
 
 QString TZVBObject::TagOnlyRecord(int level, QStringView tag) const
 {
-    QString line;
-    line.reserve(HeaderSize() + 2 + tag.size() + 12);
-    AppendHeader(line, level);
-    line += u"\r\n";
-    line += tag;
-    TextRules::AppendNumber(line, static_cast<std::int32_t>(m_categories));
-    return line;
+    return RecordWithFields(level, tag, {});
 }
 
 void TZVBObject::ReadTagOnlyDetails(const QString& line, QStringView tag)
@@ -179,24 +174,21 @@ bool TZVBObject::ReadFieldsAndCategories(const QString& line, QStringView tag, s
     return true;
 }
 
-QString TZVBObject::RecordWithFields(int level, QStringView tag, const QStringList& fields) const
+QString TZVBObject::RecordWithFields(int level, QStringView tag, std::initializer_list<QStringView> fields) const
 {
-    // One buffer of the record's full size: a large tree writes about a
-    // hundred thousand of these per save.
-    qsizetype size = HeaderSize() + 2 + tag.size() + 12;
-    for (const QString& field : fields)
+    qsizetype size = HeaderSize() + 2 + tag.size() + 21;
+    for (QStringView field : fields)
         size += field.size() + 2;
-    QString line;
-    line.reserve(size);
+    RecordText line(size);
     AppendHeader(line, level);
-    line += u"\r\n";
-    line += tag;
-    for (const QString& field : fields) {
-        line += field;
-        line += u"~~";
+    line.Add(u"\r\n");
+    line.Add(tag);
+    for (QStringView field : fields) {
+        line.Add(field);
+        line.Add(u"~~");
     }
-    TextRules::AppendNumber(line, static_cast<std::int32_t>(m_categories));
-    return line;
+    line.AddNumber(static_cast<std::int32_t>(m_categories));
+    return line.Take();
 }
 
 void TZVBObject::AdjustListMenu(ListMenuMask& menu) const

@@ -14,6 +14,7 @@
 #include <vector>
 
 class ItemRef;
+class RecordText;
 class THtmlOut;
 class TCard;
 class TTreeNode;
@@ -113,7 +114,7 @@ public:
 protected:
     // The header line of the record: "{" level " " class " }" Title~~Value~~Comment~~Id.
     QString RecordHeader(int level) const;
-    void AppendHeader(QString& out, int level) const;
+    void AppendHeader(RecordText& out, int level) const;
     // Room enough for the header line.
     qsizetype HeaderSize() const;
     // Splits a details line that begins with the tag; empty when it does not.
@@ -126,7 +127,7 @@ protected:
     // categories become 0. False when the line lacks the tag.
     bool ReadFieldsAndCategories(const QString& line, QStringView tag, std::initializer_list<QString*> targets);
     // A record whose details line holds these fields and then the categories.
-    QString RecordWithFields(int level, QStringView tag, const QStringList& fields) const;
+    QString RecordWithFields(int level, QStringView tag, std::initializer_list<QStringView> fields) const;
     void StoreValue(const QString& value);
     void SetRemoteFlag(bool remote) { m_isRemote = remote; }
     // Delimited text of the contact points that hold a title, one value and a

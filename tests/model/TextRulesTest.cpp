@@ -22,6 +22,10 @@ TEST(TextRules, FieldsSplitAtEachSeparatorWithTheRemainderLast)
     EXPECT_EQ(SplitFields(u"a~~b~~"), (QList<QString>{QStringLiteral("a"), QStringLiteral("b"), QString()}));
     EXPECT_EQ(SplitFields(u""), QList<QString>{QString()});
     EXPECT_EQ(SplitFields(u"a~~~b"), (QList<QString>{QStringLiteral("a"), QStringLiteral("~b")}));
+    // Runs of "~" are taken two at a time from the left.
+    EXPECT_EQ(SplitFields(u"~~~~"), (QList<QString>{QString(), QString(), QString()}));
+    EXPECT_EQ(SplitFields(u"~~~~~b~"), (QList<QString>{QString(), QString(), QStringLiteral("~b~")}));
+    EXPECT_EQ(SplitFields(u"~"), QList<QString>{QStringLiteral("~")});
 }
 
 TEST(TextRules, IntegerRuleReadsSignsHexAndStopsAtTheFirstStrangeCharacter)
