@@ -1,8 +1,8 @@
 #include "exchange/VCardHead.h"
 
-#include "model/Card.h"
+#include "exchange/AsciiWords.h"
 
-#include <QString>
+#include "model/Card.h"
 
 namespace {
 QByteArrayView Unquoted(QByteArrayView text)
@@ -13,13 +13,13 @@ QByteArrayView Unquoted(QByteArrayView text)
     return text;
 }
 
-bool Is(QByteArrayView text, QByteArrayView word)
-{
-    return text.compare(word, Qt::CaseInsensitive) == 0;
-}
+using AsciiWords::Is;
 
 qsizetype HeadEnd(QByteArrayView line)
 {
+    const qsizetype colon = line.indexOf(':');
+    if (colon >= 0 && !line.first(colon).contains('"'))
+        return colon;
     bool quoted = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         if (line[i] == '"')
@@ -30,20 +30,34 @@ qsizetype HeadEnd(QByteArrayView line)
     return line.indexOf(':'); // an unbalanced quote: fall back to the first colon
 }
 
-template <typename F> void ForEachPart(QByteArrayView text, QByteArrayView separators, F&& f)
+template <typename Separator, typename F> void ForEachPart(QByteArrayView text, Separator isSeparator, F&& f)
 {
     bool quoted = false;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
         if (i < text.size() && text[i] == '"') {
             quoted = !quoted;
-        } else if (i == text.size() || (!quoted && separators.contains(text[i]))) {
+        } else if (i == text.size() || (!quoted && isSeparator(text[i]))) {
             const QByteArrayView part = text.sliced(start, i - start).trimmed();
             if (!part.isEmpty())
                 f(part);
             start = i + 1;
         }
     }
+}
+bool IsSemicolon(char c)
+{
+    return c == ';';
+}
+
+bool IsComma(char c)
+{
+    return c == ',';
+}
+
+bool IsListSeparator(char c)
+{
+    return c == ',' || c == ' ' || c == '\t';
 }
 } // namespace
 
@@ -56,7 +70,7 @@ bool VCardHead::Scan(QByteArrayView line)
     valueStart = end + 1;
     bool first = true;
     const auto setType = [this](QByteArrayView word) {
-        const int bit = CardParameter::BitOf(QString::fromLatin1(word));
+        const int bit = CardParameter::BitOf(word);
         if (bit >= 0)
             parameters |= 1U << bit;
         else if (Is(word, "QUOTED-PRINTABLE"))
@@ -64,7 +78,7 @@ bool VCardHead::Scan(QByteArrayView line)
         else if (Is(word, "BASE64"))
             base64 = true;
     };
-    ForEachPart(line.first(end), ";", [&](QByteArrayView part) {
+    ForEachPart(line.first(end), IsSemicolon, [&](QByteArrayView part) {
         if (std::exchange(first, false)) {
             const qsizetype dot = part.lastIndexOf('.');
             name = dot < 0 ? part : part.sliced(dot + 1);
@@ -72,13 +86,13 @@ bool VCardHead::Scan(QByteArrayView line)
         }
         const qsizetype equals = part.indexOf('=');
         if (equals < 0) {
-            ForEachPart(part, ", \t", setType);
+            ForEachPart(part, IsListSeparator, setType);
             return;
         }
         const QByteArrayView key = part.first(equals).trimmed();
         const QByteArrayView value = Unquoted(part.sliced(equals + 1));
         if (Is(key, "TYPE")) {
-            ForEachPart(value, ",", setType);
+            ForEachPart(value, IsComma, setType);
         } else if (Is(key, "PREF")) {
             parameters |= 1U << CardParameter::Pref;
         } else if (Is(key, "ENCODING")) {

@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <cstring>
+
 namespace {
 // UTF-16 is recognised by its byte order mark, or by a zero byte beside the
 // first character of a file that starts with ASCII.
@@ -46,9 +48,9 @@ bool VCardLineReader::ReadPhysical(QByteArrayView& line)
 {
     if (m_pos >= m_bytes.size())
         return false;
-    qsizetype end = m_bytes.indexOf(m_lineEnd, m_pos);
-    if (end < 0)
-        end = m_bytes.size();
+    const char* from = m_bytes.data() + m_pos;
+    const auto* found = static_cast<const char*>(std::memchr(from, m_lineEnd, size_t(m_bytes.size() - m_pos)));
+    const qsizetype end = found ? m_pos + (found - from) : m_bytes.size();
     qsizetype stop = end;
     while (stop > m_pos && m_bytes[stop - 1] == '\r')
         --stop;
@@ -77,14 +79,16 @@ void VCardLineReader::SkipBlockLines()
         Consume();
 }
 
-bool VCardLineReader::Next(QByteArray& line, VCardHead& head)
+// Most lines are not folded: they are handed out as views into the file's
+// bytes, and only folded ones are copied together.
+bool VCardLineReader::Next(QByteArrayView& line, VCardHead& head)
 {
     QByteArrayView first;
     while (Peek(first)) {
         Consume();
         if (first.trimmed().isEmpty())
             continue;
-        line = first.toByteArray();
+        line = first;
         bool tooLong = false;
         // A head on the first physical line points into the file bytes, which stay.
         const bool headOnFirst = head.Scan(first);
@@ -97,15 +101,20 @@ bool VCardLineReader::Next(QByteArray& line, VCardHead& head)
             Consume();
             if (tooLong)
                 continue;
-            if (softBreak) {
-                line.chop(1);
-                line += next;
-            } else {
-                line += next.sliced(1);
+            if (line.data() != m_joined.constData()) {
+                m_joined.resize(0); // keeps the room of earlier folded lines
+                m_joined.append(line);
             }
-            tooLong = line.size() > kMaxLineBytes;
+            if (softBreak) {
+                m_joined.chop(1);
+                m_joined += next;
+            } else {
+                m_joined += next.sliced(1);
+            }
+            tooLong = m_joined.size() > kMaxLineBytes;
             if (tooLong)
-                line.clear();
+                m_joined.clear();
+            line = m_joined;
             if (!headKnown)
                 headKnown = head.Scan(line);
         }

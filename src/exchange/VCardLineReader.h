@@ -19,9 +19,9 @@ public:
 
     explicit VCardLineReader(QByteArrayView bytes);
 
-    // The next logical line that is not blank, with its head (whose views
-    // stay valid while the reader and the line live); false at the end.
-    bool Next(QByteArray& line, VCardHead& head);
+    // The next logical line that is not blank, with its head; the line and
+    // the head's views stay valid until the next call. False at the end.
+    bool Next(QByteArrayView& line, VCardHead& head);
     // Lines passed over for being longer than kMaxLineBytes.
     int LongLines() const { return m_longLines; }
 
@@ -32,6 +32,7 @@ private:
     void SkipBlockLines();
 
     QByteArray m_converted; // UTF-8 form of a UTF-16 file
+    QByteArray m_joined;    // a logical line made of several physical ones
     QByteArrayView m_bytes;
     int m_longLines = 0;
     qsizetype m_pos = 0;

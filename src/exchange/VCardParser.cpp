@@ -1,5 +1,6 @@
 #include "exchange/VCardParser.h"
 
+#include "exchange/AsciiWords.h"
 #include "exchange/VCardLineReader.h"
 #include "exchange/VCardValue.h"
 
@@ -8,10 +9,7 @@ namespace VCardParser {
 namespace {
 using VCardValue::Escapes;
 
-bool StartsWith(QByteArrayView text, QByteArrayView prefix)
-{
-    return text.size() >= prefix.size() && text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
-}
+using AsciiWords::StartsWith;
 
 // The names are tested as prefixes, so NOTE is kept too (by "N").
 bool IsReadName(QByteArrayView name)
@@ -23,13 +21,39 @@ bool IsReadName(QByteArrayView name)
     return false;
 }
 
+// The names of the properties read, shared by every card rather than
+// allocated per line; others as they were written.
+QString NameOf(QByteArrayView name)
+{
+    static const QString kKnown[] = {QStringLiteral("FN"),    QStringLiteral("N"),     QStringLiteral("ADR"),
+                                     QStringLiteral("TEL"),   QStringLiteral("EMAIL"), QStringLiteral("TITLE"),
+                                     QStringLiteral("ORG"),   QStringLiteral("URL"),   QStringLiteral("BDAY"),
+                                     QStringLiteral("NOTE")};
+    for (const QString& known : kKnown) {
+        if (known.size() == name.size() && QLatin1StringView(name) == known)
+            return known;
+    }
+    return QString::fromLatin1(name);
+}
+
 // A property whose values wait for the card's version, which may come last.
 struct Pending
 {
     QString name;
     std::uint32_t parameters;
     QString text;
+    QLatin1StringView scheme; // "tel:" or "mailto:" before the value, for phones and e-mail
 };
+
+// 4.0 writes numbers and addresses as URIs.
+QLatin1StringView SchemeOf(QByteArrayView name)
+{
+    if (AsciiWords::Is(name, "TEL"))
+        return QLatin1StringView("tel:");
+    if (AsciiWords::Is(name, "EMAIL"))
+        return QLatin1StringView("mailto:");
+    return {};
+}
 
 class CardBuilder
 {
@@ -50,7 +74,7 @@ public:
             else if (version.startsWith("3") || version.startsWith("4"))
                 m_escapes = Escapes::Version3;
             // Kept: a card with a version line comes from another program.
-            m_pending.push_back({QStringLiteral("VERSION"), head.parameters, QString::fromLatin1(version)});
+            m_pending.push_back({QStringLiteral("VERSION"), head.parameters, QString::fromLatin1(version), {}});
             return;
         }
         if (!IsReadName(head.name))
@@ -59,8 +83,8 @@ public:
             ++m_cut;
             return;
         }
-        m_pending.push_back({QString::fromLatin1(head.name), head.parameters,
-                             VCardValue::Decode(line.sliced(head.valueStart), head)});
+        m_pending.push_back({NameOf(head.name), head.parameters,
+                             VCardValue::Decode(line.sliced(head.valueStart), head), SchemeOf(head.name)});
     }
 
     // Properties of the current card beyond the limit.
@@ -71,13 +95,9 @@ public:
         TCard card;
         for (Pending& p : m_pending) {
             QStringList values = VCardValue::Split(p.text, m_escapes);
-            // 4.0 writes numbers and addresses as URIs.
             QString& first = values.first();
-            if (p.name.compare(u"TEL", Qt::CaseInsensitive) == 0 && first.startsWith(u"tel:", Qt::CaseInsensitive))
-                first.remove(0, 4);
-            else if (p.name.compare(u"EMAIL", Qt::CaseInsensitive) == 0 &&
-                     first.startsWith(u"mailto:", Qt::CaseInsensitive))
-                first.remove(0, 7);
+            if (!p.scheme.isEmpty() && first.startsWith(p.scheme, Qt::CaseInsensitive))
+                first.remove(0, p.scheme.size());
             card.Add(TCardProperty(p.name, p.parameters, std::move(values)));
         }
         m_pending.clear();
@@ -104,18 +124,18 @@ void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped)
         }
         cards.push_back(builder.Finish());
     };
-    QByteArray line;
+    QByteArrayView line;
     VCardHead head;
     bool inCard = false;
     while (reader.Next(line, head)) {
         if (!inCard) {
-            if (StartsWith(line, "begin:")) {
+            if (StartsWith(line, "BEGIN:")) {
                 inCard = true;
                 builder.Start();
             }
             continue;
         }
-        if (StartsWith(line, "end:")) {
+        if (StartsWith(line, "END:")) {
             finish();
             inCard = false;
         } else if (head.valueStart >= 0) {

@@ -1,5 +1,7 @@
 #include "exchange/VCardValue.h"
 
+#include "exchange/AsciiWords.h"
+
 #include "model/TextCodec.h"
 
 #include <QStringDecoder>
@@ -18,10 +20,7 @@ int HexDigit(char c)
     return -1;
 }
 
-bool Is(QByteArrayView text, QByteArrayView word)
-{
-    return text.compare(word, Qt::CaseInsensitive) == 0;
-}
+using AsciiWords::Is;
 
 QString DecodeCharset(QByteArrayView bytes, QByteArrayView charset)
 {
@@ -60,49 +59,70 @@ QString Decode(QByteArrayView bytes, const VCardHead& head)
     return DecodeCharset(bytes, head.charset);
 }
 
-QStringList Split(QStringView text, Escapes escapes)
+namespace {
+bool NeedsSplitting(const QString& text, Escapes escapes)
 {
-    qsizetype start = 0;
-    while (start < text.size() && text[start] == u' ')
-        ++start;
+    if (text.startsWith(u' '))
+        return true;
+    for (const QChar c : text) {
+        if (c == u'\\' || c == u';' || (escapes != Escapes::Version3 && (c == u',' || c == u'"')))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+QStringList Split(const QString& whole, Escapes escapes)
+{
+    // Most values have nothing to split or unescape and are shared as they are.
+    if (!NeedsSplitting(whole, escapes))
+        return {whole};
+    QStringView text(whole);
+    while (!text.isEmpty() && text.front() == u' ')
+        text = text.sliced(1);
+    // Each value is unescaped into the front of one buffer and copied out;
+    // the last one keeps the buffer.
     QStringList values;
-    QString current;
-    current.reserve(text.size() - start);
+    values.reserve(text.count(u';') + (escapes == Escapes::Version3 ? 0 : text.count(u',')) + 1);
+    QString buffer(text.size(), Qt::Uninitialized);
+    QChar* out = buffer.data();
+    qsizetype n = 0;
     bool quoted = false;
-    for (qsizetype i = start; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == u'\\' && i + 1 < text.size()) {
             const QChar next = text[i + 1];
             if (escapes == Escapes::Version21) {
                 if (next == u';') {
-                    current.append(next);
+                    out[n++] = next;
                     ++i;
                     continue;
                 }
             } else if (escapes == Escapes::Plain && next == u'"') {
-                current.append(next);
+                out[n++] = next;
                 ++i;
                 continue;
             } else if (next == u'n' || next == u'N') {
-                current.append(u'\n');
+                out[n++] = u'\n';
                 ++i;
                 continue;
             } else if (next == u',' || next == u';' || next == u':' || next == u'\\' || next == u'"') {
-                current.append(next);
+                out[n++] = next;
                 ++i;
                 continue;
             }
-            current.append(c);
+            out[n++] = c;
         } else if (c == u'"' && escapes != Escapes::Version3) {
             quoted = !quoted;
         } else if (!quoted && (c == u';' || (c == u',' && escapes != Escapes::Version3))) {
-            values.append(current);
-            current.clear();
+            values.append(QString(out, n));
+            n = 0;
         } else {
-            current.append(c);
+            out[n++] = c;
         }
     }
-    values.append(current);
+    buffer.truncate(n);
+    values.append(std::move(buffer));
     return values;
 }
 

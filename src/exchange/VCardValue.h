@@ -26,6 +26,6 @@ QByteArray DecodeQuotedPrintable(QByteArrayView bytes);
 QString Decode(QByteArrayView bytes, const VCardHead& head);
 
 // Leading blanks dropped, then split at unescaped separators into values.
-QStringList Split(QStringView text, Escapes escapes);
+QStringList Split(const QString& text, Escapes escapes);
 
 } // namespace VCardValue

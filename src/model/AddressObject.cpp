@@ -38,15 +38,12 @@ void TAddressObject::SetPlace(const QString& city, const QString& state, const Q
 
 void TAddressObject::ReadDetails(const QString& line)
 {
-    QString l1, l2, l3;
-    TextRules::FieldViews fields;
-    if (!DetailFields(line, u"{Addr}", fields))
+    // A damaged record may hold fewer lines; the address still gets three,
+    // the missing ones empty. The fields read are clean already.
+    QStringList lines(3);
+    if (ReadFieldsAndCategories(line, u"{Addr}", {&lines[0], &lines[1], &lines[2], &m_city, &m_state, &m_postalCode, &m_country}) < 0)
         return;
-    // A damaged record may hold fewer lines; the address still gets three.
-    ReadFieldsAndCategories(line, u"{Addr}", {&l1, &l2, &l3, &m_city, &m_state, &m_postalCode, &m_country});
-    QStringList lines{l1, l2, l3};
-    lines.resize(std::min<qsizetype>(3, fields.size()));
-    m_lines = PaddedToThree(lines);
+    m_lines = std::move(lines);
 }
 
 QString TAddressObject::WriteRecord(int level) const

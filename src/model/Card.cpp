@@ -5,10 +5,12 @@
 #include "model/TextCodec.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace CardParameter {
 
@@ -44,7 +46,26 @@ QString DisplayName(int bit)
 int BitOf(QStringView name)
 {
     for (int bit = 0; bit < kCount; ++bit) {
-        if (name.compare(QStringView(kTable[bit].name), Qt::CaseInsensitive) == 0)
+        if (name.size() == qsizetype(std::char_traits<char16_t>::length(kTable[bit].name)) &&
+            name.compare(QStringView(kTable[bit].name), Qt::CaseInsensitive) == 0)
+            return bit;
+    }
+    return -1;
+}
+
+// The table's names are ASCII, and no Latin-1 letter beyond it folds to
+// one; entries of another length are passed over without a comparison.
+int BitOf(QByteArrayView name)
+{
+    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; };
+    for (int bit = 0; bit < kCount; ++bit) {
+        const std::u16string_view entry(kTable[bit].name);
+        if (qsizetype(entry.size()) != name.size())
+            continue;
+        qsizetype i = 0;
+        while (i < name.size() && upper(static_cast<unsigned char>(name[i])) == upper(entry[size_t(i)]))
+            ++i;
+        if (i == name.size())
             return bit;
     }
     return -1;
@@ -163,19 +184,43 @@ QString TCardProperty::Format() const
 
 QString TCardProperty::ParameterDescription() const
 {
+    // An import asks for the same few sets for every card: each set's text
+    // is made once and shared.
+    thread_local QHash<std::uint32_t, QString> made;
+    if (const auto found = made.constFind(m_parameters); found != made.constEnd())
+        return *found;
     QStringList names;
     for (int bit = 0; bit < CardParameter::kCount; ++bit) {
         if (Has(bit))
             names.append(CardParameter::DisplayName(bit));
     }
-    return names.join(u',');
+    if (made.size() >= 256)
+        made.clear();
+    return *made.insert(m_parameters, names.join(u','));
+}
+
+bool TCardProperty::IsNamed(QStringView searched) const
+{
+    if (m_name.isEmpty() || m_name.size() > searched.size())
+        return false;
+    // Names are ASCII as a rule and compared letter by letter; a name with
+    // other characters gets the full case folding.
+    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; };
+    for (qsizetype i = 0; i < m_name.size(); ++i) {
+        const char16_t own = m_name[i].unicode();
+        const char16_t other = searched[i].unicode();
+        if (own >= 0x80 || other >= 0x80)
+            return searched.first(m_name.size()).compare(m_name, Qt::CaseInsensitive) == 0;
+        if (upper(own) != upper(other))
+            return false;
+    }
+    return true;
 }
 
 int TCard::IndexOf(QStringView name) const
 {
     for (size_t i = 0; i < m_properties.size(); ++i) {
-        const QString& own = m_properties[i].Name();
-        if (!own.isEmpty() && name.left(own.size()).compare(own, Qt::CaseInsensitive) == 0)
+        if (m_properties[i].IsNamed(name))
             return static_cast<int>(i);
     }
     return -1;

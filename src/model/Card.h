@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -20,6 +21,8 @@ QString Name(int bit);
 QString DisplayName(int bit);
 // The bit of a parameter name compared without case, or -1.
 int BitOf(QStringView name);
+int BitOf(QByteArrayView name); // Latin-1
+
 } // namespace CardParameter
 
 // One line of a card: a name, a set of type parameters and its values.
@@ -40,6 +43,9 @@ public:
     QString ParameterDescription() const;
 
     const QString& Name() const { return m_name; }
+    // Whether the name equals the searched name's start of the same length,
+    // without case; a nameless property never matches.
+    bool IsNamed(QStringView searched) const;
     void SetName(const QString& name) { m_name = name; }
     std::uint32_t Parameters() const { return m_parameters; }
     void SetParameters(std::uint32_t parameters) { m_parameters = parameters; }

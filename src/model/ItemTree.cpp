@@ -2,6 +2,7 @@
 
 #include "model/ItemFactory.h"
 #include "model/RecordIO.h"
+#include "model/TextRules.h"
 #include "model/TreeNode.h"
 #include "model/TreeObserver.h"
 #include "model/TreeOps.h"
@@ -189,7 +190,7 @@ void TItemTree::SortChildren(TTreeNode* parent)
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
         if (a.folder != b.folder)
             return a.folder;
-        return a.title->compare(*b.title, Qt::CaseInsensitive) < 0;
+        return TextRules::CompareWithoutCase(*a.title, *b.title) < 0;
     });
     for (size_t i = 0; i < keyed.size(); ++i)
         siblings[i] = std::move(keyed[i].node);

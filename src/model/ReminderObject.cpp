@@ -30,7 +30,7 @@ int TReminderObject::ImageIndex() const
 void TReminderObject::ReadDetails(const QString& line)
 {
     QString recurrence;
-    if (!ReadFieldsAndCategories(line, u"{Remd}", {&recurrence}))
+    if (ReadFieldsAndCategories(line, u"{Remd}", {&recurrence}) < 0)
         return;
     try {
         m_recurrence.FromText(recurrence);

@@ -8,11 +8,31 @@
 namespace TextRules {
 
 namespace {
+constexpr std::uint64_t kOnes = 0x0001000100010001ULL;
+constexpr std::uint64_t kHighs = 0x8000800080008000ULL;
+
+// Whether one of the four characters in word is c: a lane of word ^ c*4
+// that is zero shows in the high bits. Every field of every item passes
+// through the searches built on it.
+bool HasLane(std::uint64_t word, char16_t c)
+{
+    const std::uint64_t x = word ^ (kOnes * c);
+    return ((x - kOnes) & ~x & kHighs) != 0;
+}
+
 bool NeedsCleaning(QStringView text)
 {
-    const char16_t* end = text.utf16() + text.size();
-    for (const char16_t* p = text.utf16(); p != end; ++p) {
-        if (*p == u'~' || *p == u'\r' || *p == u'\n')
+    const char16_t* chars = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype at = 0;
+    for (; at + 4 <= size; at += 4) {
+        std::uint64_t word;
+        std::memcpy(&word, chars + at, sizeof word);
+        if (HasLane(word, u'~') || HasLane(word, u'\r') || HasLane(word, u'\n'))
+            return true;
+    }
+    for (; at < size; ++at) {
+        if (chars[at] == u'~' || chars[at] == u'\r' || chars[at] == u'\n')
             return true;
     }
     return false;
@@ -58,15 +78,11 @@ namespace {
 // and Qt's general search costs more per call than most of them take.
 qsizetype NextTilde(const char16_t* chars, qsizetype size, qsizetype from)
 {
-    constexpr std::uint64_t kOnes = 0x0001000100010001ULL;
-    constexpr std::uint64_t kHighs = 0x8000800080008000ULL;
-    constexpr std::uint64_t kTildes = kOnes * u'~';
     qsizetype at = from;
     for (; at + 4 <= size; at += 4) {
         std::uint64_t word;
         std::memcpy(&word, chars + at, sizeof word);
-        const std::uint64_t x = word ^ kTildes;
-        if (((x - kOnes) & ~x & kHighs) != 0)
+        if (HasLane(word, u'~'))
             break;
     }
     for (; at < size; ++at) {
@@ -209,6 +225,21 @@ QString DigitsOnly(QStringView text)
             digits.append(c);
     }
     return digits;
+}
+
+int CompareWithoutCase(QStringView a, QStringView b)
+{
+    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x >= 0x80 || y >= 0x80) // the rest with the full folding, from a whole character on
+            return a.sliced(i).compare(b.sliced(i), Qt::CaseInsensitive);
+        if (lower(x) != lower(y))
+            return int(lower(x)) - int(lower(y));
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 } // namespace TextRules

@@ -56,4 +56,9 @@ void AppendNumber(QString& out, std::int64_t value);
 // Every character other than 0 to 9 removed.
 QString DigitsOnly(QStringView text);
 
+// Orders two texts as QString::compare without case does (the sign of the
+// result is the same), comparing ASCII letters directly: sorting thousands
+// of titles spends most of its time here.
+int CompareWithoutCase(QStringView a, QStringView b);
+
 } // namespace TextRules

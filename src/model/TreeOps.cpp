@@ -13,7 +13,7 @@ int CompareItems(const TZVBObject* a, const TZVBObject* b)
     const bool bFolder = b->ClassCode() == ClassCode::Folder;
     if (aFolder != bFolder)
         return aFolder ? -1 : 1;
-    return a->Title().compare(b->Title(), Qt::CaseInsensitive);
+    return TextRules::CompareWithoutCase(a->Title(), b->Title());
 }
 
 void AddContent(TZVBObject* container, std::unique_ptr<ItemRef> ref)

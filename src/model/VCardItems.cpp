@@ -19,7 +19,11 @@ void TakeContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card, 
     // post-office box, extended address, street; ours give lines 1 to 3.
     const bool foreign = card.Find(u"VERSION") != nullptr;
     TTreeNode* node = owner->Node();
-    for (int at = card.IndexOf(name); at >= 0; at = card.IndexOf(name)) {
+    std::vector<int> taken;
+    for (int at = 0; at < card.Count(); ++at) {
+        if (!card.At(at).IsNamed(name))
+            continue;
+        taken.push_back(at);
         const TCardProperty& property = card.At(at);
         int code = ClassCode::EMail;
         QString details;
@@ -41,8 +45,9 @@ void TakeContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card, 
             CreateItem(code, property.ParameterDescription(), value, 0, details, node, QString());
         if (property.Has(CardParameter::Pref))
             *primaries.ForClass(code) = child.Item()->Title();
-        card.Delete(at);
     }
+    for (auto at = taken.rbegin(); at != taken.rend(); ++at)
+        card.Delete(*at);
 }
 
 void ImportContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card)

@@ -157,21 +157,21 @@ void TZVBObject::ReadTagOnlyDetails(const QString& line, QStringView tag)
     m_categories = static_cast<std::uint32_t>(TextRules::ParseInteger(QStringView(line).sliced(tag.size())));
 }
 
-bool TZVBObject::ReadFieldsAndCategories(const QString& line, QStringView tag, std::initializer_list<QString*> targets)
+qsizetype TZVBObject::ReadFieldsAndCategories(const QString& line, QStringView tag, std::initializer_list<QString*> targets)
 {
     TextRules::FieldViews fields;
     if (!DetailFields(line, tag, fields))
-        return false;
+        return -1;
     qsizetype at = 0;
     for (QString* target : targets) {
         if (at >= fields.size()) {
             m_categories = 0;
-            return true;
+            return fields.size();
         }
         *target = TextRules::CleanField(fields[at++]);
     }
     m_categories = at < fields.size() ? static_cast<std::uint32_t>(TextRules::ParseInteger(fields[at])) : 0;
-    return true;
+    return fields.size();
 }
 
 QString TZVBObject::RecordWithFields(int level, QStringView tag, std::initializer_list<QStringView> fields) const

@@ -124,8 +124,9 @@ protected:
     void ReadTagOnlyDetails(const QString& line, QStringView tag);
     // Reads a details line of text fields followed by the categories: fields
     // are taken by position; at the first missing one reading stops and the
-    // categories become 0. False when the line lacks the tag.
-    bool ReadFieldsAndCategories(const QString& line, QStringView tag, std::initializer_list<QString*> targets);
+    // categories become 0. Gives the number of fields after the tag, or -1
+    // when the line lacks it.
+    qsizetype ReadFieldsAndCategories(const QString& line, QStringView tag, std::initializer_list<QString*> targets);
     // A record whose details line holds these fields and then the categories.
     QString RecordWithFields(int level, QStringView tag, std::initializer_list<QStringView> fields) const;
     void StoreValue(const QString& value);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace TextRules;
+using namespace Qt::StringLiterals;
 
 TEST(TextRules, CleaningKeepsEveryTextStorableInOneRecord)
 {
@@ -77,5 +78,22 @@ TEST(TextRules, AppendNumberWritesWhatQStringNumberWrites)
         QString text = QStringLiteral("x");
         TextRules::AppendNumber(text, value);
         EXPECT_EQ(text, u'x' + QString::number(value)) << value;
+    }
+}
+
+// Sorting relies on the fast comparison ordering exactly as Qt's own
+// comparison without case, also where letters beyond ASCII take part.
+TEST(TextRules, CompareWithoutCaseOrdersAsQtDoes)
+{
+    const QStringList texts = {u""_s,         u"a"_s,       u"A"_s,      u"ab"_s,      u"aB"_s,      u"Abc"_s,
+                               u"abd"_s,      u"b"_s,       u"Z"_s,      u"_"_s,       u"["_s,       u"`"_s,
+                               u"Ärger"_s,    u"ärger"_s,   u"Arger"_s,  u"Zoë"_s,     u"ZOË"_s,     u"Zoe"_s,
+                               u"ß"_s,        u"SS"_s,      u"Σίσυφος"_s, u"σίσυφος"_s, u"😀a"_s,     u"😀A"_s,
+                               u"\uFF21"_s,   u"a\u00A0b"_s, u"a b"_s,   u"Office"_s,  u"office 2"_s, u"İstanbul"_s};
+    const auto sign = [](int v) { return (v > 0) - (v < 0); };
+    for (const QString& a : texts) {
+        for (const QString& b : texts)
+            EXPECT_EQ(sign(TextRules::CompareWithoutCase(a, b)), sign(a.compare(b, Qt::CaseInsensitive)))
+                << a.toStdString() << " vs " << b.toStdString();
     }
 }
