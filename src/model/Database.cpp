@@ -2,10 +2,12 @@
 
 #include "model/DatabaseBackups.h"
 #include "model/Exceptions.h"
+#include "model/FileLines.h"
 #include "model/ItemTree.h"
 #include "model/Journal.h"
 #include "model/RecordIO.h"
 #include "model/RegularFile.h"
+#include "model/TextCodec.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 
@@ -114,7 +116,7 @@ void KeepLoneJournal(const QString& journalPath, const QString& databasePath)
         throw ESaveError(QStringLiteral("%1: cannot keep the previous journal as %2").arg(journalPath, kept));
 }
 
-TLoadResult ReadInto(TTreeNode* root, const QByteArray& bytes, const QString& path)
+TLoadResult ReadInto(TTreeNode* root, const std::function<bool(QString&)>& nextLine, const QString& path)
 {
     TLoadResult result;
     TItemTree& tree = *root->Tree();
@@ -123,7 +125,7 @@ TLoadResult ReadInto(TTreeNode* root, const QByteArray& bytes, const QString& pa
         TItemTree::ResetScope reset(tree);
         // The first line holds the parameters, whatever they are.
         try {
-            RecordIO::ReadRecords(bytes, 1, root, &stats);
+            RecordIO::ReadRecords(nextLine, 1, root, &stats);
         } catch (const EReadError& e) {
             result.status = TLoadResult::Status::Failed;
             result.message = QStringLiteral("Cannot read %1: %2").arg(path, e.Message());
@@ -139,6 +141,12 @@ TLoadResult ReadInto(TTreeNode* root, const QByteArray& bytes, const QString& pa
     }
     result.status = TLoadResult::Status::Loaded;
     return result;
+}
+
+TLoadResult ReadInto(TTreeNode* root, const QByteArray& bytes, const QString& path)
+{
+    TextCodec::LineReader lines(bytes);
+    return ReadInto(root, [&lines](QString& line) { return lines.Next(line); }, path);
 }
 
 TLoadResult Failed(const QString& message)
@@ -183,9 +191,18 @@ void ClearBelowRoot(TItemTree& tree, TTreeNode* root)
 } // namespace
 
 namespace {
+// A failed load is kept in the tree, so that nothing saves over the file.
+TLoadResult Noted(TItemTree& tree, TLoadResult result)
+{
+    if (result.Failed())
+        tree.SetLoadFailure(result.message);
+    else
+        tree.ClearLoadFailure();
+    return result;
+}
+
 TLoadResult LoadBytes(TTreeNode* root, const DatabaseRead& read, const QString& path)
 {
-    TItemTree& tree = *root->Tree();
     TLoadResult result;
     switch (read.status) {
     case RegularFile::ReadStatus::Missing:
@@ -198,17 +215,24 @@ TLoadResult LoadBytes(TTreeNode* root, const DatabaseRead& read, const QString& 
         result = ReadInto(root, read.bytes, path);
         break;
     }
-    if (result.Failed())
-        tree.SetLoadFailure(result.message);
-    else
-        tree.ClearLoadFailure();
-    return result;
+    return Noted(*root->Tree(), result);
 }
 } // namespace
 
 TLoadResult LoadDatabaseFile(TTreeNode* root, const QString& path)
 {
-    return LoadBytes(root, ReadDatabaseBytes(path), path);
+    // Read a piece at a time: the file's bytes and the tree made of them
+    // are never in memory together.
+    RegularFile::Reader file;
+    DatabaseRead opened;
+    opened.status = file.Open(path, RegularFile::kMaxBytes, opened.error);
+    if (opened.status != RegularFile::ReadStatus::Read)
+        return LoadBytes(root, opened, path);
+    FileLines lines(file);
+    TLoadResult result = ReadInto(root, [&lines](QString& line) { return lines.Next(line); }, path);
+    if (result.Failed())
+        ClearBelowRoot(*root->Tree(), root); // nothing of a file read part-way
+    return Noted(*root->Tree(), result);
 }
 
 TLoadResult LoadDatabase(TTreeNode* root, const QString& directory)

@@ -196,7 +196,17 @@ int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* ta
     Header header;
     QString line;
     QString details;
-    while (nextLine(line)) {
+    // A line that cannot be read takes back what this read made.
+    const auto next = [&](QString& into) {
+        try {
+            return nextLine(into);
+        } catch (const EReadError&) {
+            added.Remove(target);
+            stats.created = 0;
+            throw;
+        }
+    };
+    while (next(line)) {
         if (!stats.text && !line.trimmed().isEmpty())
             stats.text = true;
         if (!ParseHeader(line, header))
@@ -204,7 +214,7 @@ int ReadRecordLines(const std::function<bool(QString&)>& nextLine, TTreeNode* ta
         ++stats.records;
         details.resize(0);
         if (header.classCode != ClassCode::Root)
-            nextLine(details);
+            next(details);
         if (header.level < 1) {
             // Level 0 is the root's own record in the database; anything
             // else below 1 cannot be placed.
@@ -268,6 +278,16 @@ int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target, Re
     for (qsizetype i = 0; i < firstLine && reader.Next(passed); ++i) {
     }
     return ReadRecordLines([&reader](QString& line) { return reader.Next(line); }, target, stats ? *stats : own);
+}
+
+int ReadRecords(const std::function<bool(QString&)>& nextLine, qsizetype firstLine, TTreeNode* target,
+                ReadStats* stats)
+{
+    ReadStats own;
+    QString passed;
+    for (qsizetype i = 0; i < firstLine && nextLine(passed); ++i) {
+    }
+    return ReadRecordLines(nextLine, target, stats ? *stats : own);
 }
 
 } // namespace RecordIO

@@ -52,5 +52,9 @@ struct ReadStats
 int ReadRecords(const QList<QString>& lines, qsizetype firstLine, TTreeNode* target, ReadStats* stats = nullptr);
 // The same over a whole file's bytes, decoding one line at a time.
 int ReadRecords(QByteArrayView bytes, qsizetype firstLine, TTreeNode* target, ReadStats* stats = nullptr);
+// The same over the lines nextLine hands out (false at the end). When it
+// throws EReadError, the items made so far are removed as well.
+int ReadRecords(const std::function<bool(QString&)>& nextLine, qsizetype firstLine, TTreeNode* target,
+                ReadStats* stats = nullptr);
 
 } // namespace RecordIO

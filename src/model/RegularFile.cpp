@@ -34,22 +34,26 @@ QString KindOf(mode_t mode)
     return QStringLiteral("it is not a regular file");
 }
 
-QString TooLarge(const QString& path, qint64 maxBytes)
+QString TooLargeReason(qint64 maxBytes)
 {
     if (maxBytes >= (qint64(1) << 20) && maxBytes % (qint64(1) << 20) == 0)
-        return QStringLiteral("Cannot read %1: the file is larger than %2 MB").arg(path).arg(maxBytes >> 20);
-    return QStringLiteral("Cannot read %1: the file is larger than %2 bytes").arg(path).arg(maxBytes);
+        return QStringLiteral("the file is larger than %1 MB").arg(maxBytes >> 20);
+    return QStringLiteral("the file is larger than %1 bytes").arg(maxBytes);
 }
 
-// Reads up to limit bytes; sets *truncated when the file holds more.
-ReadStatus ReadUpTo(const QString& path, qint64 limit, QByteArray& bytes, QString& error, bool* more)
+QString TooLarge(const QString& path, qint64 maxBytes)
 {
-    bytes.clear();
+    return QStringLiteral("Cannot read %1: %2").arg(path, TooLargeReason(maxBytes));
+}
+
+// Opens a regular file for reading: fd is -1 unless the status is Read.
+ReadStatus OpenRegular(const QString& path, int& fd, struct stat& st, QString& error)
+{
     const QByteArray name = QFile::encodeName(path);
     // Non-blocking, so opening a FIFO without a writer returns at once; the
     // type is checked on the open descriptor, so a swap after the check
     // cannot slip a FIFO in.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         const int e = errno;
         if (e == ENOENT)
@@ -57,23 +61,36 @@ ReadStatus ReadUpTo(const QString& path, qint64 limit, QByteArray& bytes, QStrin
         error = QStringLiteral("Cannot read %1: %2").arg(path, SystemError(e));
         return ReadStatus::Failed;
     }
-    struct Closer
-    {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat st{};
-    if (::fstat(fd, &st) != 0) {
-        error = QStringLiteral("Cannot read %1: %2").arg(path, SystemError(errno));
-        return ReadStatus::Failed;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        error = QStringLiteral("Cannot read %1: %2").arg(path, KindOf(st.st_mode));
+    QString why;
+    if (::fstat(fd, &st) != 0)
+        why = SystemError(errno);
+    else if (!S_ISREG(st.st_mode))
+        why = KindOf(st.st_mode);
+    if (!why.isEmpty()) {
+        ::close(fd);
+        fd = -1;
+        error = QStringLiteral("Cannot read %1: %2").arg(path, why);
         return ReadStatus::Failed;
     }
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0)
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return ReadStatus::Read;
+}
+
+// Reads up to limit bytes; sets *truncated when the file holds more.
+ReadStatus ReadUpTo(const QString& path, qint64 limit, QByteArray& bytes, QString& error, bool* more)
+{
+    bytes.clear();
+    int fd = -1;
+    struct stat st{};
+    if (const ReadStatus opened = OpenRegular(path, fd, st, error); opened != ReadStatus::Read)
+        return opened;
+    struct Closer
+    {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
     if (st.st_size > limit) {
         *more = true;
         bytes.reserve(limit);
@@ -117,6 +134,44 @@ ReadStatus ReadUpTo(const QString& path, qint64 limit, QByteArray& bytes, QStrin
 }
 
 } // namespace
+
+Reader::~Reader()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+ReadStatus Reader::Open(const QString& path, qint64 maxBytes, QString& error)
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    struct stat st{};
+    m_limit = maxBytes;
+    m_read = 0;
+    return OpenRegular(path, m_fd, st, error);
+}
+
+qsizetype Reader::ReadMore(QByteArray& into, qsizetype want)
+{
+    if (m_fd < 0)
+        return 0;
+    const qsizetype at = into.size();
+    into.resize(at + want);
+    ssize_t got = 0;
+    do
+        got = ::read(m_fd, into.data() + at, static_cast<size_t>(want));
+    while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        const int e = errno;
+        into.resize(at);
+        throw EReadError(SystemError(e));
+    }
+    into.resize(at + got);
+    m_read += got;
+    if (m_read > m_limit)
+        throw EReadError(TooLargeReason(m_limit));
+    return got;
+}
 
 ReadStatus TryRead(const QString& path, qint64 maxBytes, QByteArray& bytes, QString& error)
 {

@@ -23,6 +23,29 @@ enum class ReadStatus
 // the file and the reason ("Cannot read PATH: Input/output error").
 ReadStatus TryRead(const QString& path, qint64 maxBytes, QByteArray& bytes, QString& error);
 
+// A regular file read piece by piece, with the checks of TryRead: for
+// readers that build as they go instead of holding the whole file.
+class Reader
+{
+public:
+    Reader() = default;
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+    ~Reader();
+
+    // Opens the file; on Failed, error is one line as TryRead gives it.
+    ReadStatus Open(const QString& path, qint64 maxBytes, QString& error);
+    // Appends up to want bytes and gives how many came, 0 at the end. A
+    // read error, or more bytes than the cap, throws EReadError with the
+    // reason alone ("Input/output error").
+    qsizetype ReadMore(QByteArray& into, qsizetype want);
+
+private:
+    int m_fd = -1;
+    qint64 m_limit = 0;
+    qint64 m_read = 0;
+};
+
 // Reads the whole file; a missing or unreadable file throws EReadError.
 QByteArray Read(const QString& path, qint64 maxBytes = kMaxBytes);
 

@@ -57,8 +57,10 @@ QString DecodeLine(QByteArrayView line)
     return DecodeWindows1252(line);
 }
 
-LineReader::LineReader(QByteArrayView bytes) : m_bytes(bytes)
+LineReader::LineReader(QByteArrayView bytes, Start start) : m_bytes(bytes)
 {
+    if (start == Start::InsideFile)
+        return;
     if (m_bytes.startsWith("\xEF\xBB\xBF")) {
         m_bytes = m_bytes.sliced(3);
     } else if (m_bytes.startsWith("\xFF\xFE") || m_bytes.startsWith("\xFE\xFF")) {

@@ -21,7 +21,11 @@ QString DecodeWindows1252(QByteArrayView bytes);
 class LineReader
 {
 public:
-    explicit LineReader(QByteArrayView bytes);
+    // Where the bytes lie: at the file's start a byte order mark is looked
+    // for; a piece from inside a file is taken as it is.
+    enum class Start { OfFile, InsideFile };
+
+    explicit LineReader(QByteArrayView bytes, Start start = Start::OfFile);
     // The next line; false at the end.
     bool Next(QString& line);
 
