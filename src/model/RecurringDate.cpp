@@ -57,6 +57,16 @@ QDate NextWeekdayOfMonth(const QDate& from, int week)
 
 qint64 ParseField(QStringView field)
 {
+    // Plain digits, as this program writes them, are read directly; a
+    // loaded database holds thousands of dates.
+    if (!field.isEmpty() && field.size() <= 9) {
+        qint64 value = 0;
+        qsizetype i = 0;
+        for (; i < field.size() && field[i] >= u'0' && field[i] <= u'9'; ++i)
+            value = value * 10 + (field[i].unicode() - u'0');
+        if (i == field.size())
+            return value;
+    }
     bool ok = false;
     const qint64 value = field.trimmed().toLongLong(&ok, 10);
     if (!ok)
@@ -149,12 +159,18 @@ QString TRecurringDate::AsText() const
 
 void TRecurringDate::FromText(const QString& text)
 {
-    const QList<QStringView> fields = QStringView(text).split(u',');
-    if (fields.size() != 4)
+    // Exactly four fields, "year,month,day,mode"; anything else is ignored.
+    if (QStringView(text).count(u',') != 3)
         return;
     std::array<qint64, 4> values{};
-    for (std::size_t i = 0; i < values.size(); ++i)
-        values[i] = ParseField(fields[static_cast<qsizetype>(i)]);
+    qsizetype start = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        qsizetype end = text.indexOf(u',', start);
+        if (end < 0)
+            end = text.size();
+        values[i] = ParseField(QStringView(text).sliced(start, end - start));
+        start = end + 1;
+    }
 
     const int year = static_cast<int>(std::clamp<qint64>(values[0], 1, 9999));
     const int month = static_cast<int>(std::clamp<qint64>(values[1], 1, 12));
