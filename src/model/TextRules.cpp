@@ -20,19 +20,29 @@ bool HasLane(std::uint64_t word, char16_t c)
     return ((x - kOnes) & ~x & kHighs) != 0;
 }
 
+// Whether one of the four characters in word is below c (c at most 0x8000).
+bool HasBelow(std::uint64_t word, char16_t c)
+{
+    return ((word - kOnes * c) & ~word & kHighs) != 0;
+}
+
 bool NeedsCleaning(QStringView text)
 {
+    const auto needs = [](char16_t c) { return c == u'~' || c == u'\r' || c == u'\n'; };
     const char16_t* chars = text.utf16();
     const qsizetype size = text.size();
     qsizetype at = 0;
     for (; at + 4 <= size; at += 4) {
         std::uint64_t word;
         std::memcpy(&word, chars + at, sizeof word);
-        if (HasLane(word, u'~') || HasLane(word, u'\r') || HasLane(word, u'\n'))
+        // Line ends are among the few characters below 14: only then are
+        // the four looked at one by one.
+        if (HasLane(word, u'~') ||
+            (HasBelow(word, 14) && (needs(chars[at]) || needs(chars[at + 1]) || needs(chars[at + 2]) || needs(chars[at + 3]))))
             return true;
     }
     for (; at < size; ++at) {
-        if (chars[at] == u'~' || chars[at] == u'\r' || chars[at] == u'\n')
+        if (needs(chars[at]))
             return true;
     }
     return false;

@@ -97,3 +97,27 @@ TEST(TextRules, CompareWithoutCaseOrdersAsQtDoes)
                 << a.toStdString() << " vs " << b.toStdString();
     }
 }
+
+// The search for characters to clean looks at four at a time: each one is
+// found in every position, and its neighbours among the low characters
+// (tab, other controls) or just above them are not mistaken for one.
+TEST(TextRules, CleaningFindsLineEndsAndTildesInEveryPosition)
+{
+    for (qsizetype length = 1; length <= 9; ++length) {
+        for (qsizetype at = 0; at < length; ++at) {
+            for (char16_t c : {u'~', u'\r', u'\n'}) {
+                QString text(length, u'a');
+                text[at] = QChar(c);
+                if (c == u'~' && at + 1 < length)
+                    text[at + 1] = QChar(c); // a lone tilde inside stays; two become one
+                EXPECT_NE(Clean(text), text) << int(c) << " at " << at << " of " << length;
+            }
+            for (char16_t c : {u'\t', char16_t(0x0B), char16_t(0x0C), char16_t(0x0E), char16_t(0x7D), char16_t(0x7F),
+                               char16_t(0x8000), char16_t(0xFFFF)}) {
+                QString text(length, u'a');
+                text[at] = QChar(c);
+                EXPECT_EQ(Clean(text), text) << int(c) << " at " << at << " of " << length;
+            }
+        }
+    }
+}
