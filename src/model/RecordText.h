@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TextRules.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -25,17 +27,8 @@ public:
     void Add(char16_t c) { *m_at++ = QChar(c); }
     void AddNumber(std::int64_t value)
     {
-        char16_t digits[20];
-        int at = 20;
-        // Counted in the unsigned range, so the lowest value has its digits too.
-        std::uint64_t rest = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-        do {
-            digits[--at] = static_cast<char16_t>(u'0' + rest % 10);
-            rest /= 10;
-        } while (rest != 0);
-        if (value < 0)
-            Add(u'-');
-        Add(QStringView(digits + at, 20 - at));
+        TextRules::NumberRoom room;
+        Add(TextRules::NumberText(value, room));
     }
     QString Take()
     {

@@ -133,19 +133,18 @@ QList<QString> SplitFields(QStringView text)
     return fields;
 }
 
-void AppendNumber(QString& out, std::int64_t value)
+QStringView NumberText(std::int64_t value, NumberRoom& room)
 {
-    char16_t digits[20];
-    qsizetype at = 20;
+    qsizetype at = qsizetype(room.size());
     // Counted in the unsigned range, so the lowest value has its digits too.
     std::uint64_t rest = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     do {
-        digits[--at] = static_cast<char16_t>(u'0' + rest % 10);
+        room[size_t(--at)] = static_cast<char16_t>(u'0' + rest % 10);
         rest /= 10;
     } while (rest != 0);
     if (value < 0)
-        out += u'-';
-    out.append(QStringView(digits + at, 20 - at));
+        room[size_t(--at)] = u'-';
+    return QStringView(room.data() + at, qsizetype(room.size()) - at);
 }
 
 ScannedInteger ScanInteger(QStringView text)

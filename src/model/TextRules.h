@@ -5,6 +5,7 @@
 #include <QStringView>
 #include <QVarLengthArray>
 
+#include <array>
 #include <cstdint>
 
 // Text rules shared by the item classes and the record format.
@@ -49,9 +50,16 @@ bool IsUrl(const QString& text);
 // An Internet mail address is one that contains "@".
 bool IsInternetMail(const QString& address);
 
-// Appends the decimal digits of the value (with "-" when negative), as
-// QString::number writes them, without a string of their own.
-void AppendNumber(QString& out, std::int64_t value);
+// The decimal digits of the value (with "-" when negative), as
+// QString::number writes them, in the room given, without a string of
+// their own.
+using NumberRoom = std::array<char16_t, 21>;
+QStringView NumberText(std::int64_t value, NumberRoom& room);
+inline void AppendNumber(QString& out, std::int64_t value)
+{
+    NumberRoom room;
+    out.append(NumberText(value, room));
+}
 
 // Every character other than 0 to 9 removed.
 QString DigitsOnly(QStringView text);
