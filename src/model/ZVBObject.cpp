@@ -331,6 +331,10 @@ void TZVBObject::AppendContent(std::unique_ptr<ItemRef> ref)
 {
     if (TItemTree* tree = Tree(); tree && ref && ref->Item())
         tree->IndexId(ref->Item()->Id());
+    // Most holders get a few items (a person's address, phones and mail):
+    // room for four at once spares the growth by one, two and four.
+    if (m_contents.capacity() == 0)
+        m_contents.reserve(4);
     m_contents.push_back(std::move(ref));
 }
 
