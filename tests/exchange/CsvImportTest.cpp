@@ -1,7 +1,6 @@
 #include "TreeFixture.h"
 
 #include "exchange/CsvImport.h"
-#include "exchange/DelimitedText.h"
 #include "exchange/RecordTypes.h"
 #include "model/AddressObject.h"
 #include "model/ClassCodes.h"
@@ -27,7 +26,7 @@ QStringList Fields(const char16_t* commaList)
 
 int Import(TreeFixture& f, int code, const char16_t* fields, const char* text, Separator sep = Separator::Comma)
 {
-    return CsvImport::ImportLines(f.root, DelimitedText::DecodeLines(text), code, Fields(fields), sep);
+    return CsvImport::ImportText(f.root, text, code, Fields(fields), sep);
 }
 
 const TZVBObject* Content(const TTreeNode* node, int n)
