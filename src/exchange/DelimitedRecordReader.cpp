@@ -44,24 +44,17 @@ bool DelimitedRecordReader::NextLine(QString& line)
     return true;
 }
 
-qsizetype DelimitedRecordReader::Position() const
+void DelimitedRecordReader::Return(const Mark& mark)
 {
-    return m_utf16 ? m_textAt : m_lines.Position();
-}
-
-void DelimitedRecordReader::Rewind(qsizetype position)
-{
-    if (m_utf16)
-        m_textAt = position;
-    else
-        m_lines.Rewind(position);
+    m_lines = mark.lines;
+    m_textAt = mark.textAt;
 }
 
 void DelimitedRecordReader::SkipFirstLineIf(const QString& text)
 {
-    const qsizetype start = Position();
+    const Mark start = Here();
     if (!NextLine(m_line) || m_line != text)
-        Rewind(start);
+        Return(start);
 }
 
 bool DelimitedRecordReader::Next(QString& record)
@@ -77,7 +70,7 @@ bool DelimitedRecordReader::Next(QString& record)
         return false;
     if (!DelimitedText::EndsInsideQuotes(record))
         return true;
-    const qsizetype afterFirst = Position();
+    const Mark afterFirst = Here();
     const qsizetype firstSize = record.size();
     int lines = 1;
     bool open = true;
@@ -90,7 +83,7 @@ bool DelimitedRecordReader::Next(QString& record)
     if (open) {
         // Unbalanced: take the line alone and read on from the next.
         record.truncate(firstSize);
-        Rewind(afterFirst);
+        Return(afterFirst);
     }
     return true;
 }

@@ -45,9 +45,17 @@ public:
     static QString FirstLine(QByteArrayView bytes);
 
 private:
+    // Where reading stands, to come back to when a stretch stays open. A
+    // copy of the line reader is its position: it shares the bytes.
+    struct Mark
+    {
+        TextCodec::LineReader lines;
+        qsizetype textAt;
+    };
+
     bool NextLine(QString& line);
-    qsizetype Position() const;
-    void Rewind(qsizetype position);
+    Mark Here() const { return {m_lines, m_textAt}; }
+    void Return(const Mark& mark);
 
     Separator m_separator;
     TextCodec::LineReader m_lines; // all but UTF-16 input

@@ -24,9 +24,6 @@ public:
     explicit LineReader(QByteArrayView bytes);
     // The next line; false at the end.
     bool Next(QString& line);
-    // Where the next line starts, to come back to with Rewind.
-    qsizetype Position() const { return m_start; }
-    void Rewind(qsizetype position) { m_start = position; }
 
 private:
     QByteArray m_converted; // the file as UTF-8 when it came in UTF-16
