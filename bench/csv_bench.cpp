@@ -65,8 +65,7 @@ void BM_ExportCsv(benchmark::State& state)
 {
     TItemTree tree;
     TTreeNode* root = tree.CreateRoot();
-    CsvImport::ImportLines(root, DelimitedText::DecodeLines(GeneratedFile()), ClassCode::Person, Fields(),
-                           CsvImport::Separator::Comma);
+    CsvImport::ImportText(root, GeneratedFile(), ClassCode::Person, Fields(), CsvImport::Separator::Comma);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.csv"));
     const DelimitedLayout layout{ClassCode::Person, Fields(), true};

@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes through the delimited-text reader: decoding,
-// joining quoted fields across lines and splitting records into values.
+// Feeds arbitrary bytes through the delimited-text reader: decoding, joining
+// quoted fields across lines and splitting records into values.
+#include "exchange/DelimitedRecordReader.h"
 #include "exchange/DelimitedText.h"
 
 #include <cstddef>
@@ -11,11 +12,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size > (1 << 16))
         return 0;
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QList<QString> lines = DelimitedText::DecodeLines(bytes);
-    const QList<QString> records = DelimitedText::JoinRecords(lines);
-    if (records.size() > lines.size())
-        std::abort();
-    for (const QString& record : records) {
+    const auto separator = size % 2 ? DelimitedRecordReader::Separator::Tab : DelimitedRecordReader::Separator::Comma;
+    DelimitedRecordReader reader(bytes, separator);
+    if (size % 3 == 0)
+        reader.SkipFirstLineIf(DelimitedRecordReader::FirstLine(bytes));
+    QString record;
+    qsizetype records = 0;
+    while (reader.Next(record)) {
+        // Every record takes at least one line end or the last bytes, so
+        // there are never more records than bytes.
+        if (++records > qsizetype(size))
+            std::abort();
+        // A record that spans lines closes its quotes, within the line limit.
+        const qsizetype joins = record.count(u'\n');
+        if (joins >= DelimitedRecordReader::kMaxRecordLines)
+            std::abort();
+        if (joins > 0 && DelimitedText::EndsInsideQuotes(record))
+            std::abort();
+        if (separator == DelimitedRecordReader::Separator::Tab && record.contains(u'\t'))
+            std::abort();
         const QStringList values = DelimitedText::SplitLine(record);
         // Values never hold more text than the record they came from.
         qsizetype total = 0;

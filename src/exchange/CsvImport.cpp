@@ -12,18 +12,17 @@
 
 namespace CsvImport {
 
-int ImportLines(TTreeNode* target, const QList<QString>& lines, int classCode, const QStringList& fields,
-                Separator separator)
+int ImportText(TTreeNode* target, QByteArrayView bytes, int classCode, const QStringList& fields,
+               Separator separator, const QString& skipHeader)
 {
-    QList<QString> physical = lines;
-    if (separator == Separator::Tab) {
-        for (QString& line : physical)
-            line.replace(u'\t', u',');
-    }
+    DelimitedRecordReader records(bytes, separator);
+    if (!skipHeader.isEmpty())
+        records.SkipFirstLineIf(skipHeader);
     TItemTree& tree = *target->Tree();
     TItemTree::SortBatch batch(tree);
     int taken = 0;
-    for (const QString& record : DelimitedText::JoinRecords(physical)) {
+    QString record;
+    while (records.Next(record)) {
         QStringList values = DelimitedText::SplitLine(record);
         if (values.isEmpty())
             continue;
@@ -39,12 +38,13 @@ int ImportLines(TTreeNode* target, const QList<QString>& lines, int classCode, c
     return taken;
 }
 
-int ImportCSV(TTreeNode* target, const QString& path, int classCode, const QStringList& fields, Separator separator)
+int ImportCSV(TTreeNode* target, const QString& path, int classCode, const QStringList& fields, Separator separator,
+              const QString& skipHeader)
 {
     if (!QFileInfo::exists(path))
         return -1;
-    const QList<QString> lines = DelimitedText::DecodeLines(FileAccess::ReadImportFile(path));
-    return ImportLines(target, lines, classCode, fields, separator);
+    const QByteArray bytes = FileAccess::ReadImportFile(path);
+    return ImportText(target, bytes, classCode, fields, separator, skipHeader);
 }
 
 } // namespace CsvImport

@@ -19,11 +19,13 @@ public:
         QString err;
     };
 
-    Result Run(const QStringList& args) const
+    // extraEnv holds variables set for this run only.
+    Result Run(const QStringList& args, const QProcessEnvironment& extraEnv = {}) const
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("ZENDRIVO_HOME"), home.path());
+        env.insert(extraEnv);
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(ZENDRIVO_CLI_PATH), args);
         p.waitForFinished(60000);

@@ -66,10 +66,11 @@ TEST(ContactsHeader, OtherLinesAndOtherTypesGiveNoGuess)
 TEST(ContactsHeader, GuessedFieldsImportTheRowsBelowTheHeader)
 {
     TreeFixture t;
-    const QStringList lines{QStringLiteral("Name,Given Name,Family Name,Group Membership,E-mail 1 - Value"),
-                            QStringLiteral("Ann Lee,Ann,Lee,* myContacts,ann@example.com")};
-    const ContactsHeader::Guess guess = ContactsHeader::Recognise(lines[0], PersonFields());
-    ASSERT_EQ(CsvImport::ImportLines(t.root, lines.mid(1), ClassCode::Person, guess.fields, CsvImport::Separator::Comma),
+    const QByteArray file = "Name,Given Name,Family Name,Group Membership,E-mail 1 - Value\r\n"
+                            "Ann Lee,Ann,Lee,* myContacts,ann@example.com\r\n";
+    const QString header = DelimitedRecordReader::FirstLine(file);
+    const ContactsHeader::Guess guess = ContactsHeader::Recognise(header, PersonFields());
+    ASSERT_EQ(CsvImport::ImportText(t.root, file, ClassCode::Person, guess.fields, CsvImport::Separator::Comma, header),
               1);
     const auto* ann = static_cast<const TPersonObject*>(t.root->Child(0)->Item());
     EXPECT_EQ(ann->Title(), u"Ann Lee");

@@ -1,7 +1,6 @@
 #include "TreeFixture.h"
 
 #include "exchange/CsvImport.h"
-#include "exchange/DelimitedText.h"
 #include "exchange/RecordTypes.h"
 #include "model/AddressObject.h"
 #include "model/ClassCodes.h"
@@ -12,9 +11,14 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <utility>
+
+#include <sys/stat.h>
 
 using CsvImport::Separator;
 
@@ -27,7 +31,7 @@ QStringList Fields(const char16_t* commaList)
 
 int Import(TreeFixture& f, int code, const char16_t* fields, const char* text, Separator sep = Separator::Comma)
 {
-    return CsvImport::ImportLines(f.root, DelimitedText::DecodeLines(text), code, Fields(fields), sep);
+    return CsvImport::ImportText(f.root, text, code, Fields(fields), sep);
 }
 
 const TZVBObject* Content(const TTreeNode* node, int n)
@@ -138,6 +142,26 @@ TEST(CsvImport, MissingAndUnreadableFiles)
                                    Separator::Comma),
               -1);
     EXPECT_THROW(CsvImport::ImportCSV(f.root, dir.path(), ClassCode::Phone, fields, Separator::Comma), EReadError);
+    // A pipe is refused at once rather than waited on, and a file past the
+    // cap before any of it is read; both say why.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString huge = dir.filePath(QStringLiteral("huge.csv"));
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Lost,1\n");
+        ASSERT_TRUE(file.resize((qint64(256) << 20) + 1)); // sparse: no disk is used
+    }
+    for (const auto& [path, reason] : {std::pair{pipe, u"named pipe"}, std::pair{huge, u"larger than 256 MB"}}) {
+        try {
+            CsvImport::ImportCSV(f.root, path, ClassCode::Phone, fields, Separator::Comma);
+            ADD_FAILURE() << "no error for " << path.toStdString();
+        } catch (const EReadError& e) {
+            EXPECT_TRUE(e.Message().contains(path) && e.Message().contains(QStringView(reason)))
+                << e.Message().toStdString();
+        }
+    }
     ASSERT_EQ(ContentCount(f.root->Item()), 1);
     EXPECT_EQ(Content(f.root, 0)->Title(), QStringLiteral("Keep"));
 }

@@ -2,10 +2,9 @@
 
 #include "exchange/ContactsHeader.h"
 #include "exchange/CsvImport.h"
-#include "exchange/DelimitedText.h"
+#include "exchange/DelimitedRecordReader.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/FavoritesImport.h"
-#include "exchange/FileAccess.h"
 #include "exchange/ImportFile.h"
 #include "exchange/NetscapeImport.h"
 #include "exchange/NetscapePage.h"
@@ -259,8 +258,7 @@ void TImportWizard::GuessFields(const QString& path)
         return;
     QString header;
     try {
-        const QList<QString> lines = DelimitedText::DecodeLines(ReadImportFileHead(path, 64 * 1024));
-        header = lines.value(0);
+        header = DelimitedRecordReader::FirstLine(ReadImportFileHead(path, 64 * 1024));
     } catch (const EZendrivoError&) {
         return;
     }
@@ -318,11 +316,9 @@ int TImportWizard::ImportDelimited()
     const QString path = m_files[Delimited]->SelectedFile();
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return 0;
-    QList<QString> lines = DelimitedText::DecodeLines(FileAccess::ReadImportFile(path));
-    // A recognised address-book header names the columns; it is no contact.
-    if (!m_guessedHeader.isEmpty() && !lines.isEmpty() && lines.first() == m_guessedHeader)
-        lines.removeFirst();
     const auto separator =
         m_separator->currentIndex() == 1 ? CsvImport::Separator::Tab : CsvImport::Separator::Comma;
-    return CsvImport::ImportLines(m_target, lines, m_fields->Type().classCode, m_fields->ChosenFields(), separator);
+    // A recognised address-book header names the columns; it is no contact.
+    return qMax(0, CsvImport::ImportCSV(m_target, path, m_fields->Type().classCode, m_fields->ChosenFields(),
+                                        separator, m_guessedHeader));
 }
