@@ -132,6 +132,7 @@ int Sync(const QStringList& args, QTextStream& out)
     if (!warning.isEmpty())
         out << "Warning: " << warning << '\n';
     std::vector<QString> lines;
+    bool changedHere = false;
     for (const Binding& binding : bindings) {
         TTreeNode* folder = nullptr;
         for (int i = 0; i < session.Tree().Count() && !folder; ++i) {
@@ -149,17 +150,21 @@ int Sync(const QStringList& args, QTextStream& out)
         try {
             const SyncCounts counts = FolderSync::Run(folder, QUrl(binding.url), client, state);
             lines.push_back(TItemTree::PathOf(folder) + u": "_s + counts.Describe());
+            changedHere = changedHere || counts.ChangedLocally();
         } catch (const ESyncError& e) {
             throw CliError(TItemTree::PathOf(folder) + u": "_s + e.Message());
         }
     }
     // The database first: a state that names items the database lacks
-    // would read as items deleted here.
-    session.Save();
-    try {
-        state.Save(SyncState::DefaultPath());
-    } catch (const EZendrivoError& e) {
-        throw CliError(e.Message());
+    // would read as items deleted here. A sync that changed nothing writes
+    // neither.
+    if (changedHere || state.Changed()) {
+        session.Save();
+        try {
+            state.Save(SyncState::DefaultPath());
+        } catch (const EZendrivoError& e) {
+            throw CliError(e.Message());
+        }
     }
     for (const QString& line : lines)
         out << line << '\n';

@@ -1,5 +1,7 @@
 #include "sync/CardLines.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace CardLines {
@@ -31,7 +33,12 @@ QString NameOf(const QString& line)
 
 QString Fold(const QString& line)
 {
+    // Most lines are short plain ASCII and need no fold.
+    if (line.size() <= 75
+        && std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return line + u"\r\n"_s;
     QString out;
+    out.reserve(line.size() + line.size() / 24 + 2);
     int octets = 0;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
@@ -51,20 +58,25 @@ QString Fold(const QString& line)
     return out + u"\r\n"_s;
 }
 
+void AppendEscaped(QString& line, QStringView value)
+{
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '\\': line += u"\\\\"_s; break;
+        case ',': line += u"\\,"_s; break;
+        case ';': line += u"\\;"_s; break;
+        case '\n': line += u"\\n"_s; break;
+        case '\r': break;
+        default: line += c;
+        }
+    }
+}
+
 QString Escape(const QString& value)
 {
     QString out;
     out.reserve(value.size());
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case '\\': out += u"\\\\"_s; break;
-        case ',': out += u"\\,"_s; break;
-        case ';': out += u"\\;"_s; break;
-        case '\n': out += u"\\n"_s; break;
-        case '\r': break;
-        default: out += c;
-        }
-    }
+    AppendEscaped(out, value);
     return out;
 }
 

@@ -21,5 +21,7 @@ QString Fold(const QString& line);
 
 // A text value with "\", ",", ";" and line breaks escaped.
 QString Escape(const QString& value);
+// The same, appended to a line being built.
+void AppendEscaped(QString& line, QStringView value);
 
 } // namespace CardLines

@@ -1,6 +1,7 @@
 #include "sync/DavClient.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -52,6 +53,8 @@ DavReply DavClient::SendOnce(const QByteArray& method, const QUrl& url, const QB
                              const QList<QPair<QByteArray, QByteArray>>& headers)
 {
     ++m_requests;
+    QElapsedTimer timer;
+    timer.start();
     QNetworkRequest request(url);
     request.setTransferTimeout(kTimeoutMs);
     if (!m_user.isEmpty()) {
@@ -90,6 +93,8 @@ DavReply DavClient::SendOnce(const QByteArray& method, const QUrl& url, const QB
     result.etag = QString::fromUtf8(reply->rawHeader("ETag")).trimmed();
     result.location = QString::fromUtf8(reply->rawHeader("Location")).trimmed();
     reply->deleteLater();
+    if (m_log)
+        m_log(method, url, result.status, timer.nsecsElapsed());
     return result;
 }
 

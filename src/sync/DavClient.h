@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class QNetworkAccessManager;
@@ -52,6 +53,11 @@ public:
     // Counts the requests sent, for the benchmark and the tests.
     int RequestCount() const { return m_requests; }
 
+    // Called after each request with its method, address, status and the
+    // time it took (in nanoseconds): for measuring where a sync's time goes.
+    using RequestLog = std::function<void(const QByteArray& method, const QUrl& url, int status, qint64 ns)>;
+    void SetRequestLog(RequestLog log) { m_log = std::move(log); }
+
 private:
     DavReply SendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body,
                       const QList<QPair<QByteArray, QByteArray>>& headers);
@@ -60,4 +66,5 @@ private:
     QString m_password;
     std::unique_ptr<QNetworkAccessManager> m_network;
     int m_requests = 0;
+    RequestLog m_log;
 };

@@ -30,13 +30,16 @@ QString CardOf(const TZVBObject* item)
     return StandardCard::Write(*item, QString());
 }
 
-TTreeNode* FindItem(TTreeNode* folder, std::int32_t itemId)
+// The folder's persons and organizations by their item's number.
+QHash<std::int32_t, TTreeNode*> CardItemsOf(TTreeNode* folder)
 {
+    QHash<std::int32_t, TTreeNode*> nodes;
+    nodes.reserve(folder->ChildCount());
     for (const auto& child : folder->Children()) {
-        if (child->Item()->Id() == itemId && IsCardItem(child->Item()))
-            return child.get();
+        if (IsCardItem(child->Item()))
+            nodes.insert(child->Item()->Id(), child.get());
     }
-    return nullptr;
+    return nodes;
 }
 
 bool ParseCard(const QString& text, TCard& card)
@@ -125,6 +128,8 @@ FolderSyncState Apply(TTreeNode* folder, const SyncPlan& plan, const FolderSyncS
     FolderSyncState after;
     after.url = before.url;
     after.syncToken = plan.syncToken;
+    after.ctag = plan.ctag;
+    after.noCtag = plan.noCtag;
     QHash<std::int32_t, SyncEntry> entries;
     for (const SyncEntry& entry : plan.entries)
         entries.insert(entry.itemId, entry);
@@ -132,6 +137,7 @@ FolderSyncState Apply(TTreeNode* folder, const SyncPlan& plan, const FolderSyncS
     TItemTree scratch;
     TTreeNode* scratchRoot = scratch.CreateRoot();
     TItemTree::SortBatch batch(*folder->Tree());
+    QHash<std::int32_t, TTreeNode*> nodeOf = CardItemsOf(folder);
 
     auto keepConflictCopy = [&](TZVBObject* item) {
         TZVBObject* copy = Create(folder, CardOf(item));
@@ -141,7 +147,7 @@ FolderSyncState Apply(TTreeNode* folder, const SyncPlan& plan, const FolderSyncS
     };
 
     for (const SyncPlan::Update& update : plan.updates) {
-        TTreeNode* node = FindItem(folder, update.itemId);
+        TTreeNode* node = nodeOf.value(update.itemId);
         if (!node) {
             TZVBObject* item = Create(folder, update.card.text);
             entries.insert(item->Id(), EntryFor(item, update.card));
@@ -164,11 +170,12 @@ FolderSyncState Apply(TTreeNode* folder, const SyncPlan& plan, const FolderSyncS
     }
 
     for (const SyncPlan::Removal& removal : plan.removals) {
-        TTreeNode* node = FindItem(folder, removal.itemId);
+        TTreeNode* node = nodeOf.value(removal.itemId);
         if (!node)
             continue;
         if (DigestOf(CardOf(node->Item())) != removal.expectedDigest)
             continue; // changed meanwhile: it goes up as a new card next time
+        nodeOf.remove(removal.itemId);
         folder->Tree()->DeleteNode(node);
         ++counts.localDeleted;
     }
@@ -184,7 +191,7 @@ FolderSyncState Apply(TTreeNode* folder, const SyncPlan& plan, const FolderSyncS
         const QString normalized = NormalizedCard(scratchRoot, card.text);
         const auto match = unpaired.constFind(normalized);
         if (match != unpaired.constEnd()) {
-            if (TTreeNode* node = FindItem(folder, match.value())) {
+            if (TTreeNode* node = nodeOf.value(match.value())) {
                 entries.insert(match.value(), EntryFor(node->Item(), card));
                 unpaired.erase(match);
                 continue;

@@ -8,6 +8,7 @@ namespace {
 
 constexpr auto kDav = u"DAV:";
 constexpr auto kCardDav = u"urn:ietf:params:xml:ns:carddav";
+constexpr auto kCalendarServer = u"http://calendarserver.org/ns/";
 
 bool Is(const QXmlStreamReader& xml, const char16_t* ns, const char16_t* name)
 {
@@ -56,6 +57,8 @@ void ReadPropstat(QXmlStreamReader& xml, DavResource& resource, bool& anyFound)
             found.addressData = xml.readElementText(QXmlStreamReader::SkipChildElements);
         } else if (Is(xml, kDav, u"sync-token")) {
             found.syncToken = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+        } else if (Is(xml, kCalendarServer, u"getctag")) {
+            found.ctag = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
         } else if (Is(xml, kDav, u"displayname")) {
             found.displayName = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
         } else if (Is(xml, kDav, u"current-user-principal")) {
@@ -84,6 +87,7 @@ void ReadPropstat(QXmlStreamReader& xml, DavResource& resource, bool& anyFound)
     take(resource.etag, found.etag);
     take(resource.addressData, found.addressData);
     take(resource.syncToken, found.syncToken);
+    take(resource.ctag, found.ctag);
     take(resource.displayName, found.displayName);
     take(resource.principalHref, found.principalHref);
     take(resource.homeSetHref, found.homeSetHref);

@@ -15,6 +15,7 @@ struct DavResource
     QString etag;
     QString addressData;   // the card text of a multiget
     QString syncToken;
+    QString ctag;          // the collection's version tag (getctag)
     QString displayName;
     bool isCollection = false;
     bool isAddressBook = false;

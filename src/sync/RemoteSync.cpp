@@ -43,7 +43,35 @@ struct Listing
     QSet<QString> deleted;         // paths gone since the token
     bool complete = false;         // etags lists every card of the book
     QString token;
+    QString ctag;                  // of a complete listing
 };
+
+// The book's version tag, asked for alone: the cheapest request that tells
+// whether anything in the book changed. "offered" is false when the server
+// answered without one; a failed request tells nothing (the sync then reads
+// the changes as usual, and that request reports the failure).
+struct BookTag
+{
+    QString ctag;
+    bool offered = true;
+};
+
+BookTag AskBookTag(DavClient& client, const QUrl& book)
+{
+    const DavReply reply = client.Propfind(
+        book, 0,
+        R"(<?xml version="1.0" encoding="utf-8"?>
+<d:propfind xmlns:d="DAV:" xmlns:cs="http://calendarserver.org/ns/"><d:prop><cs:getctag/></d:prop></d:propfind>)");
+    Multistatus parsed;
+    if (reply.status != 207 || !MultistatusParser::Parse(reply.body, parsed))
+        return {};
+    const QString bookPath = book.path(QUrl::FullyEncoded);
+    for (const DavResource& resource : parsed.resources) {
+        if (PathOf(book, resource.href) == bookPath)
+            return {resource.ctag, !resource.ctag.isEmpty()};
+    }
+    return {};
+}
 
 bool ListChanges(DavClient& client, const QUrl& book, const QString& token, Listing& listing)
 {
@@ -75,7 +103,7 @@ bool ListChanges(DavClient& client, const QUrl& book, const QString& token, List
 void ListAll(DavClient& client, const QUrl& book, Listing& listing)
 {
     const QByteArray body = R"(<?xml version="1.0" encoding="utf-8"?>
-<d:propfind xmlns:d="DAV:"><d:prop><d:getetag/><d:resourcetype/><d:sync-token/></d:prop></d:propfind>)";
+<d:propfind xmlns:d="DAV:" xmlns:cs="http://calendarserver.org/ns/"><d:prop><d:getetag/><d:resourcetype/><d:sync-token/><cs:getctag/></d:prop></d:propfind>)";
     const DavReply reply = client.Propfind(book, 1, body);
     if (reply.status != 207)
         Fail(u"Reading the address book"_s, reply);
@@ -89,6 +117,7 @@ void ListAll(DavClient& client, const QUrl& book, Listing& listing)
             if (!resource.isAddressBook && !resource.isCollection)
                 throw ESyncError(u"The address \"%1\" is not an address book"_s.arg(book.toDisplayString()));
             listing.token = resource.syncToken;
+            listing.ctag = resource.ctag;
             continue;
         }
         if (resource.isCollection || resource.status != 200)
@@ -180,21 +209,38 @@ std::int32_t ItemOfUid(const QString& uid)
 SyncPlan Run(DavClient& client, const QUrl& book, const LocalSnapshot& local, const FolderSyncState& state)
 {
     SyncPlan plan;
+    plan.noCtag = state.noCtag;
     Listing listing;
-    if (state.syncToken.isEmpty() || !ListChanges(client, book, state.syncToken, listing)) {
+    // The version tag is asked for before the changes are read, so a change
+    // made in between shows in the next sync's tag.
+    bool serverUnchanged = false;
+    const bool syncedBefore = !state.syncToken.isEmpty() || !state.entries.empty();
+    if (syncedBefore && !state.noCtag) {
+        const BookTag tag = AskBookTag(client, book);
+        plan.ctag = tag.ctag;
+        plan.noCtag = !tag.offered;
+        serverUnchanged = !tag.ctag.isEmpty() && tag.ctag == state.ctag;
+    }
+    if (serverUnchanged) {
+        listing.token = state.syncToken;
+    } else if (state.syncToken.isEmpty() || !ListChanges(client, book, state.syncToken, listing)) {
         listing = Listing();
         ListAll(client, book, listing);
+        plan.ctag = listing.ctag;
+        plan.noCtag = listing.ctag.isEmpty();
     }
     plan.syncToken = listing.token;
 
     // The cards to read: new ones, and those whose version differs.
+    const QHash<QString, const SyncEntry*> entryAt = state.ByHref();
     QStringList toFetch;
     for (auto it = listing.etags.begin(); it != listing.etags.end(); ++it) {
-        const SyncEntry* entry = state.ForHref(it.key());
+        const SyncEntry* entry = entryAt.value(it.key());
         if (!entry || entry->etag != it.value() || it.value().isEmpty())
             toFetch.append(it.key());
     }
     toFetch.sort();
+    const QSet<QString> wanted(toFetch.begin(), toFetch.end());
     QHash<QString, ServerCard> fetched = Fetch(client, book, toFetch);
     auto goneFromServer = [&](const QString& path) {
         if (listing.deleted.contains(path))
@@ -202,7 +248,7 @@ SyncPlan Run(DavClient& client, const QUrl& book, const LocalSnapshot& local, co
         if (listing.complete && !listing.etags.contains(path))
             return true;
         // Listed as changed, but gone before it could be read.
-        return listing.etags.contains(path) && toFetch.contains(path) && !fetched.contains(path);
+        return wanted.contains(path) && !fetched.contains(path);
     };
 
     QHash<std::int32_t, const LocalCard*> localById;

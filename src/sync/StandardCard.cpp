@@ -3,14 +3,17 @@
 #include "model/AddressObject.h"
 #include "model/Card.h"
 #include "model/ClassCodes.h"
-#include "model/ItemCard.h"
+#include "model/OrgObject.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 #include "model/PersonObject.h"
 #include "sync/CardLines.h"
 
-#include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -21,17 +24,33 @@ namespace {
 // type themselves ("Mobile", "Work") are understood too.
 QStringList TypesOf(const QString& title, int classCode, bool preferred)
 {
+    // The parameters' display names, made once rather than per word.
+    static const std::vector<QString> displayNames = [] {
+        std::vector<QString> names;
+        for (int b = 0; b < CardParameter::kCount; ++b)
+            names.push_back(CardParameter::DisplayName(b));
+        return names;
+    }();
     QStringList types;
     auto add = [&types](const QString& type) {
         if (!types.contains(type))
             types.append(type);
     };
-    static const QRegularExpression separators(u"[,;/ ]+"_s);
-    for (const QString& raw : title.split(separators, Qt::SkipEmptyParts)) {
-        const QString word = raw.trimmed();
+    auto isSeparator = [](QChar c) { return c == u',' || c == u';' || c == u'/' || c == u' '; };
+    const QStringView text(title);
+    for (qsizetype start = 0; start < text.size();) {
+        if (isSeparator(text[start])) {
+            ++start;
+            continue;
+        }
+        qsizetype end = start;
+        while (end < text.size() && !isSeparator(text[end]))
+            ++end;
+        const QStringView word = text.mid(start, end - start).trimmed();
+        start = end;
         int bit = -1;
         for (int b = 0; b < CardParameter::kCount && bit < 0; ++b) {
-            if (word.compare(CardParameter::DisplayName(b), Qt::CaseInsensitive) == 0)
+            if (word.compare(displayNames[static_cast<size_t>(b)], Qt::CaseInsensitive) == 0)
                 bit = b;
         }
         if (bit < 0)
@@ -40,12 +59,12 @@ QStringList TypesOf(const QString& title, int classCode, bool preferred)
             add(CardParameter::Name(bit));
             continue;
         }
-        const QString lower = word.toLower();
-        if (lower == u"mobile" || lower == u"cell")
+        auto is = [&word](QStringView other) { return word.compare(other, Qt::CaseInsensitive) == 0; };
+        if (is(u"mobile") || is(u"cell"))
             add(u"CELL"_s);
-        else if (lower == u"business" || lower == u"office" || lower == u"work")
+        else if (is(u"business") || is(u"office") || is(u"work"))
             add(u"WORK"_s);
-        else if (lower == u"private" || lower == u"home")
+        else if (is(u"private") || is(u"home"))
             add(u"HOME"_s);
     }
     if (classCode == ClassCode::Fax)
@@ -57,20 +76,31 @@ QStringList TypesOf(const QString& title, int classCode, bool preferred)
     return types;
 }
 
-QString Property(const QString& name, const QStringList& types, const QStringList& values)
+QString Property(const QString& name, const QStringList& types, std::initializer_list<QString> values)
 {
-    QString line = name;
-    if (!types.isEmpty())
-        line += u";TYPE="_s + types.join(u',');
-    QStringList escaped;
-    for (const QString& value : values)
-        escaped.append(CardLines::Escape(value));
-    return CardLines::Fold(line + u':' + escaped.join(u';'));
+    QString line;
+    line.reserve(128);
+    line += name;
+    if (!types.isEmpty()) {
+        line += u";TYPE="_s;
+        line += types.join(u',');
+    }
+    line += u':';
+    bool first = true;
+    for (const QString& value : values) {
+        if (!first)
+            line += u';';
+        first = false;
+        CardLines::AppendEscaped(line, value);
+    }
+    return CardLines::Fold(line);
 }
 
 QString ContactPoint(const TZVBObject& leaf, bool preferred)
 {
     const int code = leaf.ClassCode();
+    if (code != ClassCode::Address && code != ClassCode::Phone && code != ClassCode::Fax && code != ClassCode::EMail)
+        return {};
     const QStringList types = TypesOf(leaf.Title(), code, preferred);
     if (code == ClassCode::Address) {
         const auto& address = static_cast<const TAddressObject&>(leaf);
@@ -83,31 +113,22 @@ QString ContactPoint(const TZVBObject& leaf, bool preferred)
     }
     if (code == ClassCode::Phone || code == ClassCode::Fax)
         return Property(u"TEL"_s, types, {leaf.Value()});
-    if (code == ClassCode::EMail)
-        return Property(u"EMAIL"_s, types, {leaf.Value()});
-    return {};
+    return Property(u"EMAIL"_s, types, {leaf.Value()});
 }
 
-// Which of the item's leaves are its preferred ones: the card this program
-// builds for the item marks them, one property per leaf that writes one.
-std::vector<bool> PreferredLeaves(const TZVBObject& item)
+// The item's preferred contact points, as the card this program builds for
+// the item marks them: those its primary links name.
+std::vector<const TZVBObject*> PreferredLeaves(const TZVBObject& item)
 {
-    TCard card;
-    BuildItemCard(item, card);
-    int property = 0;
-    while (property < card.Count() && card.At(property).Name() != u"ADR" && card.At(property).Name() != u"TEL"
-           && card.At(property).Name() != u"EMAIL")
-        ++property;
-    std::vector<bool> preferred;
-    for (const auto& ref : item.Contents()) {
-        if (ref->Item()->VCardLine().isEmpty()) {
-            preferred.push_back(false);
-            continue;
-        }
-        preferred.push_back(property < card.Count() && card.At(property).Has(CardParameter::Pref));
-        ++property;
-    }
-    return preferred;
+    const PrimaryLinks* links = nullptr;
+    if (const auto* person = dynamic_cast<const TPersonObject*>(&item))
+        links = &person->Primaries();
+    else if (const auto* organization = dynamic_cast<const TOrgObject*>(&item))
+        links = &organization->Primaries();
+    if (!links)
+        return {};
+    return {links->ResolveAddress(&item), links->ResolvePhone(&item), links->ResolveEMail(&item),
+            links->ResolveFax(&item)};
 }
 
 QString FirstValue(const QStringList& lines, const QString& name)
@@ -130,7 +151,9 @@ QString Write(const TZVBObject& item, const QString& uid)
     const int code = item.ClassCode();
     if (code != ClassCode::Person && code != ClassCode::Organization)
         return {};
-    QString text = u"BEGIN:VCARD\r\nVERSION:3.0\r\n"_s;
+    QString text;
+    text.reserve(512);
+    text += u"BEGIN:VCARD\r\nVERSION:3.0\r\n"_s;
     if (!uid.isEmpty())
         text += Property(u"UID"_s, {}, {uid});
     if (code == ClassCode::Person) {
@@ -144,9 +167,11 @@ QString Write(const TZVBObject& item, const QString& uid)
         text += Property(u"ORG"_s, {}, {item.Title()});
         text += CardLines::Fold(u"X-ABShowAs:COMPANY"_s);
     }
-    const std::vector<bool> preferred = PreferredLeaves(item);
-    for (size_t i = 0; i < item.Contents().size(); ++i)
-        text += ContactPoint(*item.Contents()[i]->Item(), preferred[i]);
+    const std::vector<const TZVBObject*> preferred = PreferredLeaves(item);
+    for (const auto& ref : item.Contents()) {
+        const TZVBObject* leaf = ref->Item();
+        text += ContactPoint(*leaf, std::find(preferred.begin(), preferred.end(), leaf) != preferred.end());
+    }
     if (const TTreeNode* node = item.Node()) {
         for (const auto& child : node->Children()) {
             if (child->Item()->ClassCode() == ClassCode::Website) {

@@ -2,15 +2,6 @@
 
 using namespace Qt::StringLiterals;
 
-const LocalCard* LocalSnapshot::ForItem(std::int32_t itemId) const
-{
-    for (const LocalCard& card : cards) {
-        if (card.itemId == itemId)
-            return &card;
-    }
-    return nullptr;
-}
-
 SyncCounts& SyncCounts::operator+=(const SyncCounts& other)
 {
     localCreated += other.localCreated;

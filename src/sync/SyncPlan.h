@@ -20,8 +20,6 @@ struct LocalSnapshot
 {
     std::int32_t folderId = 0;
     std::vector<LocalCard> cards;
-
-    const LocalCard* ForItem(std::int32_t itemId) const;
 };
 
 // A card as the server holds it.
@@ -40,6 +38,8 @@ struct SyncCounts
     int conflicts = 0;
 
     SyncCounts& operator+=(const SyncCounts& other);
+    // True when the tree was changed (items created, changed or deleted).
+    bool ChangedLocally() const { return localCreated + localUpdated + localDeleted + conflicts > 0; }
     // "Zendrivo: 1 created, 0 updated, 0 deleted; server: ..." for the user.
     QString Describe() const;
 };
@@ -68,6 +68,8 @@ struct SyncPlan
     // Entries of the pairs that stay as they are or were sent to the server.
     std::vector<SyncEntry> entries;
     QString syncToken;
+    QString ctag; // the book's version tag before the changes were read
+    bool noCtag = false;
     bool pushDeferred = false; // local cards wait until the server's are matched
     SyncCounts counts;         // the server side
 };

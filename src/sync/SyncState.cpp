@@ -19,22 +19,13 @@ QString DigestOf(const QString& text)
     return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex().left(32));
 }
 
-const SyncEntry* FolderSyncState::ForItem(std::int32_t itemId) const
+QHash<QString, const SyncEntry*> FolderSyncState::ByHref() const
 {
-    for (const SyncEntry& entry : entries) {
-        if (entry.itemId == itemId)
-            return &entry;
-    }
-    return nullptr;
-}
-
-const SyncEntry* FolderSyncState::ForHref(const QString& href) const
-{
-    for (const SyncEntry& entry : entries) {
-        if (entry.href == href)
-            return &entry;
-    }
-    return nullptr;
+    QHash<QString, const SyncEntry*> byHref;
+    byHref.reserve(static_cast<qsizetype>(entries.size()));
+    for (const SyncEntry& entry : entries)
+        byHref.insert(entry.href, &entry);
+    return byHref;
 }
 
 QString SyncState::DefaultPath()
@@ -74,6 +65,8 @@ SyncState SyncState::Load(const QString& path, QString* warning)
         FolderSyncState kept;
         kept.url = folder.value(u"url"_s).toString();
         kept.syncToken = folder.value(u"token"_s).toString();
+        kept.ctag = folder.value(u"ctag"_s).toString();
+        kept.noCtag = folder.value(u"noctag"_s).toBool();
         for (const QJsonValue& value : folder.value(u"entries"_s).toArray()) {
             const QJsonObject o = value.toObject();
             SyncEntry entry{o.value(u"item"_s).toInt(), o.value(u"href"_s).toString(), o.value(u"etag"_s).toString(),
@@ -97,8 +90,12 @@ void SyncState::Save(const QString& path) const
             entries.append(QJsonObject{{u"item"_s, entry.itemId}, {u"href"_s, entry.href}, {u"etag"_s, entry.etag},
                                        {u"uid"_s, entry.uid}, {u"digest"_s, entry.digest}, {u"card"_s, entry.card}});
         }
-        folders.insert(QString::number(folderId),
-                       QJsonObject{{u"url"_s, kept.url}, {u"token"_s, kept.syncToken}, {u"entries"_s, entries}});
+        QJsonObject folder{{u"url"_s, kept.url}, {u"token"_s, kept.syncToken}, {u"entries"_s, entries}};
+        if (!kept.ctag.isEmpty())
+            folder.insert(u"ctag"_s, kept.ctag);
+        if (kept.noCtag)
+            folder.insert(u"noctag"_s, true);
+        folders.insert(QString::number(folderId), folder);
     }
     const QByteArray bytes = QJsonDocument(QJsonObject{{u"folders"_s, folders}}).toJson(QJsonDocument::Compact);
     QSaveFile file(path);
@@ -128,10 +125,15 @@ FolderSyncState SyncState::ForFolder(std::int32_t folderId, const QString& url) 
 
 void SyncState::SetFolder(std::int32_t folderId, FolderSyncState state)
 {
-    m_folders[folderId] = std::move(state);
+    FolderSyncState& kept = m_folders[folderId];
+    if (kept == state && !kept.url.isEmpty())
+        return;
+    kept = std::move(state);
+    m_changed = true;
 }
 
 void SyncState::Forget(std::int32_t folderId)
 {
-    m_folders.erase(folderId);
+    if (m_folders.erase(folderId) > 0)
+        m_changed = true;
 }

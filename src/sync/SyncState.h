@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -18,16 +19,25 @@ struct SyncEntry
     QString uid;
     QString digest;
     QString card;
+
+    bool operator==(const SyncEntry&) const = default;
 };
 
 struct FolderSyncState
 {
     QString url;        // the address book the entries belong to
     QString syncToken;  // empty: the next sync compares ETags
+    // The book's version tag (getctag) as it was before the last sync read
+    // the changes: while the server still gives this one, nothing there has
+    // changed since. Empty: none known.
+    QString ctag;
+    bool noCtag = false; // the server offers no version tag: none is asked for
     std::vector<SyncEntry> entries;
 
-    const SyncEntry* ForItem(std::int32_t itemId) const;
-    const SyncEntry* ForHref(const QString& href) const;
+    bool operator==(const FolderSyncState&) const = default;
+
+    // The entries by their card's path on the server.
+    QHash<QString, const SyncEntry*> ByHref() const;
 };
 
 // The sync state of every bound folder, kept in "zivo.sync" beside the
@@ -50,11 +60,15 @@ public:
     FolderSyncState ForFolder(std::int32_t folderId, const QString& url) const;
     void SetFolder(std::int32_t folderId, FolderSyncState state);
     void Forget(std::int32_t folderId);
+    // True when SetFolder or Forget changed anything since the load: a
+    // sync that changed nothing leaves the file alone.
+    bool Changed() const { return m_changed; }
 
     static QString DefaultPath(); // "zivo.sync" in the data directory
 
 private:
     std::map<std::int32_t, FolderSyncState> m_folders;
+    bool m_changed = false;
 };
 
 // A short digest of a text (for comparing cards without keeping two copies).

@@ -62,6 +62,8 @@ public:
     QUrl Root() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_port)); }
     QUrl Book() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/alice/book/").arg(m_port)); }
     QString Output() { return QString::fromUtf8(m_process.readAll()); }
+    // Where the server keeps the files of "alice/book/" (its filesystem storage).
+    QString BookFolder() const { return m_dir.filePath(QStringLiteral("store/collection-root/alice/book")); }
 
 private:
     QTemporaryDir m_dir;

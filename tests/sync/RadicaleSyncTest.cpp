@@ -69,6 +69,92 @@ TEST_F(SyncFixture, ItemsCreatedChangedAndDeletedHereReachTheServer)
     EXPECT_EQ(ServerCards().size(), 2);
 }
 
+// Once the book's version tag is known a quiet sync asks for nothing else;
+// what changes on either side afterwards must still arrive.
+TEST_F(SyncFixture, ChangesOnEitherSideAfterAQuietSyncStillArrive)
+{
+    TTreeNode* ann = AddPerson(QStringLiteral("Ann"), QStringLiteral("Smith"), QStringLiteral("100"));
+    TTreeNode* bob = AddPerson(QStringLiteral("Bob"), QStringLiteral("Jones"), QStringLiteral("200"));
+    Sync();
+    Sync(); // sees its own uploads once
+    auto quietSyncIsOneRequest = [this] {
+        DavClient quiet(QStringLiteral("alice"), QStringLiteral("secret"));
+        EXPECT_EQ(Sync(quiet).Describe(), SyncCounts().Describe());
+        EXPECT_EQ(quiet.RequestCount(), 1);
+    };
+    quietSyncIsOneRequest();
+
+    // Changed on the server only.
+    QString annCard;
+    for (auto [name, text] : ServerCards().asKeyValueRange()) {
+        if (text.contains(QStringLiteral("FN:Ann Smith")))
+            annCard = name;
+    }
+    ASSERT_FALSE(annCard.isEmpty());
+    PutCard(annCard, Card(RemoteSync::UidForItem(ann->Item()->Id()), QStringLiteral("Ann"), QStringLiteral("Smith"),
+                          QStringLiteral("999")));
+    PutCard(QStringLiteral("c.vcf"), Card(QStringLiteral("c-1"), QStringLiteral("Cleo"), QStringLiteral("Park"),
+                                          QStringLiteral("111")));
+    SyncCounts counts = Sync();
+    EXPECT_EQ(counts.localUpdated, 1);
+    EXPECT_EQ(counts.localCreated, 1);
+    EXPECT_EQ(PhoneOf(ann), QStringLiteral("999"));
+    EXPECT_EQ(Titles(), (QStringList{QStringLiteral("Ann Smith"), QStringLiteral("Bob Jones"),
+                                     QStringLiteral("Cleo Park")}));
+    quietSyncIsOneRequest();
+    DeleteCard(QStringLiteral("c.vcf"));
+    EXPECT_EQ(Sync().localDeleted, 1);
+    quietSyncIsOneRequest();
+
+    // Changed here only.
+    ann->Item()->Contents().front()->Item()->SetValue(QStringLiteral("101"));
+    tree.DeleteNode(bob);
+    AddPerson(QStringLiteral("Eve"), QStringLiteral("Stone"), QStringLiteral("300"));
+    counts = Sync();
+    EXPECT_EQ(counts.serverUpdated, 1);
+    EXPECT_EQ(counts.serverDeleted, 1);
+    EXPECT_EQ(counts.serverCreated, 1);
+    const QString joined = QStringList(ServerCards().values()).join(QString());
+    EXPECT_TRUE(joined.contains(QStringLiteral(":101\r\n")));
+    EXPECT_FALSE(joined.contains(QStringLiteral("Bob Jones")));
+    EXPECT_TRUE(joined.contains(QStringLiteral("FN:Eve Stone")));
+    EXPECT_EQ(ServerCards().size(), 2);
+    EXPECT_EQ(Sync().Describe(), SyncCounts().Describe()); // sees its own uploads once
+    quietSyncIsOneRequest();
+    EXPECT_EQ(Titles(), (QStringList{QStringLiteral("Ann Smith"), QStringLiteral("Eve Stone")}));
+}
+
+// The version tag is kept in the state file, and a sync that found nothing
+// to do leaves the state unchanged (so the file is not written).
+TEST_F(SyncFixture, AQuietSyncAfterALoadChangesNoState)
+{
+    AddPerson(QStringLiteral("Ann"), QStringLiteral("Smith"), QStringLiteral("100"));
+    Sync();
+    Sync();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zivo.sync"));
+    state.Save(path);
+    state = SyncState::Load(path);
+    DavClient quiet(QStringLiteral("alice"), QStringLiteral("secret"));
+    Sync(quiet);
+    EXPECT_EQ(quiet.RequestCount(), 1);
+    EXPECT_FALSE(state.Changed());
+
+    PutCard(QStringLiteral("c.vcf"), Card(QStringLiteral("c-1"), QStringLiteral("Cleo"), QStringLiteral("Park"),
+                                          QStringLiteral("111")));
+    EXPECT_EQ(Sync().localCreated, 1);
+    EXPECT_TRUE(state.Changed());
+
+    // A server without a version tag is not asked for one again.
+    SyncState kept;
+    FolderSyncState folderState;
+    folderState.url = server.Book().toString();
+    folderState.noCtag = true;
+    kept.SetFolder(7, folderState);
+    kept.Save(path);
+    EXPECT_TRUE(SyncState::Load(path).ForFolder(7, folderState.url).noCtag);
+}
+
 TEST_F(SyncFixture, ACardChangedOnBothSidesKeepsTheServersVersionAndALocalCopy)
 {
     TTreeNode* ann = AddPerson(QStringLiteral("Ann"), QStringLiteral("Smith"), QStringLiteral("100"));

@@ -193,10 +193,11 @@ void SyncController::RoundDone(Outcome& outcome)
     if (!folder)
         return fail(u"the folder was deleted meanwhile"_s);
 
-    SyncCounts counts = outcome.total;
-    counts += outcome.plan.counts;
+    SyncCounts round = outcome.plan.counts;
     SyncState state = SyncState::Load(SyncState::DefaultPath());
-    const FolderSyncState after = LocalApply::Apply(folder, outcome.plan, outcome.before, counts);
+    const FolderSyncState after = LocalApply::Apply(folder, outcome.plan, outcome.before, round);
+    SyncCounts counts = outcome.total;
+    counts += round;
     if (outcome.book.toString() != outcome.binding.url) {
         Binding found = outcome.binding;
         found.url = outcome.book.toString();
@@ -204,14 +205,16 @@ void SyncController::RoundDone(Outcome& outcome)
         m_passwords.insert(found.user + u'@' + found.url, m_passwords.value(found.user + u'@' + outcome.binding.url));
     }
     // The database first: a state naming items the database lacks would
-    // read as items deleted here.
-    if (!m_hooks.saveDatabase())
-        return fail(u"the database could not be saved"_s);
+    // read as items deleted here. A round that changed nothing writes neither.
     state.SetFolder(outcome.folderId, after);
-    try {
-        state.Save(SyncState::DefaultPath());
-    } catch (const EZendrivoError& e) {
-        return fail(e.Message());
+    if (round.ChangedLocally() || state.Changed()) {
+        if (!m_hooks.saveDatabase())
+            return fail(u"the database could not be saved"_s);
+        try {
+            state.Save(SyncState::DefaultPath());
+        } catch (const EZendrivoError& e) {
+            return fail(e.Message());
+        }
     }
     if (outcome.plan.pushDeferred && outcome.round == 0 && StartRound(folder, 1, counts))
         return;

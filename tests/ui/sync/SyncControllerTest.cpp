@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSignalSpy>
 
@@ -97,6 +99,15 @@ TEST_F(SyncControllerTest, SyncsABoundFolderFromTheServersAddressInTheBackground
     ASSERT_TRUE(controller.SyncFolder(folder));
     ASSERT_TRUE(finished.wait(60000));
     EXPECT_EQ(asked, 1);
+
+    // Nothing changed on either side: neither the database nor the state is written.
+    const QDateTime written = QFileInfo(SyncState::DefaultPath()).lastModified();
+    const qsizetype savesBefore = saves.size();
+    ASSERT_TRUE(controller.SyncFolder(folder));
+    ASSERT_TRUE(finished.wait(60000));
+    EXPECT_TRUE(finished.last().at(0).toBool());
+    EXPECT_EQ(saves.size(), savesBefore);
+    EXPECT_EQ(QFileInfo(SyncState::DefaultPath()).lastModified(), written);
 }
 
 TEST_F(SyncControllerTest, AFailedDatabaseSaveKeepsTheOldState)
