@@ -6,19 +6,13 @@
 #include "model/ClassCodes.h"
 #include "model/PersonObject.h"
 
+#include "TextList.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 // A list of texts written as plain literals.
-QStringList L(std::initializer_list<const char*> texts)
-{
-    QStringList list;
-    for (const char* text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
-
 const char* const kIgnore = "(Ignore column)";
 
 QStringList PersonFields()

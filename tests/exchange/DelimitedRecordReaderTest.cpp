@@ -1,18 +1,12 @@
 #include "exchange/DelimitedRecordReader.h"
 
+#include "TextList.h"
+
 #include <gtest/gtest.h>
 
 using Reader = DelimitedRecordReader;
 
 namespace {
-
-QStringList L(std::initializer_list<const char*> items)
-{
-    QStringList list;
-    for (const char* s : items)
-        list.append(QString::fromUtf8(s));
-    return list;
-}
 
 QStringList Records(const QByteArray& bytes, Reader::Separator separator = Reader::Separator::Comma,
                     const QString& skip = QString())

@@ -1,18 +1,10 @@
 #include "exchange/DelimitedText.h"
 
+#include "TextList.h"
+
 #include <gtest/gtest.h>
 
 using namespace DelimitedText;
-
-namespace {
-QStringList L(std::initializer_list<const char*> items)
-{
-    QStringList list;
-    for (const char* s : items)
-        list.append(QString::fromUtf8(s));
-    return list;
-}
-} // namespace
 
 TEST(DelimitedSplit, QuotedValuesKeepCommasAndDoubledQuotes)
 {

@@ -11,19 +11,13 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "TextList.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 // A list of texts written as plain literals.
-QStringList L(std::initializer_list<const char*> texts)
-{
-    QStringList list;
-    for (const char* text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
-
 // A folder with a person and an organization, published into a fresh directory.
 struct Publishing : ::testing::Test, TreeFixture
 {

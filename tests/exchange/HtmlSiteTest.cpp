@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 
+#include "TextList.h"
+
 #include <gtest/gtest.h>
 
 // Lists print one entry a line in failure messages.
@@ -18,14 +20,6 @@ static void PrintTo(const QStringList& lines, std::ostream* os)
 namespace {
 
 // A list of texts written as plain literals.
-QStringList L(std::initializer_list<const char*> texts)
-{
-    QStringList list;
-    for (const char* text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
-
 // A club with a person, a sub-folder holding an organization with a team,
 // and a website with two pages.
 struct Club : TreeFixture

@@ -71,6 +71,24 @@ protected:
     SyncCounts Sync(DavClient& client) { return FolderSync::Run(folder, server.Book(), client, state); }
     SyncCounts Sync() { return Sync(alice); }
 
+    // Changes Ann's phone, deletes Bob and adds Eve here, syncs, and checks
+    // that exactly those three changes reached the server.
+    void ChangeHereAndExpectItOnTheServer(TTreeNode* ann, TTreeNode* bob)
+    {
+        ann->Item()->Contents().front()->Item()->SetValue(QStringLiteral("101"));
+        tree.DeleteNode(bob);
+        AddPerson(QStringLiteral("Eve"), QStringLiteral("Stone"), QStringLiteral("300"));
+        const SyncCounts counts = Sync();
+        EXPECT_EQ(counts.serverUpdated, 1);
+        EXPECT_EQ(counts.serverDeleted, 1);
+        EXPECT_EQ(counts.serverCreated, 1);
+        const QString joined = QStringList(ServerCards().values()).join(QString());
+        EXPECT_TRUE(joined.contains(QStringLiteral(":101\r\n")));
+        EXPECT_FALSE(joined.contains(QStringLiteral("Bob Jones")));
+        EXPECT_TRUE(joined.contains(QStringLiteral("FN:Eve Stone")));
+        EXPECT_EQ(ServerCards().size(), 2);
+    }
+
     // The cards on the server by file name ("x.vcf" -> text).
     QMap<QString, QString> ServerCards()
     {

@@ -13,17 +13,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "TextList.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList L(std::initializer_list<const char*> texts)
-{
-    QStringList list;
-    for (const char* text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
 
 struct Tree
 {
