@@ -19,7 +19,7 @@
 #include "sync/DavClient.h"
 #include "sync/FolderSync.h"
 #include "sync/RemoteSync.h"
-#include "sync/StandardCard.h"
+#include "exchange/StandardCard.h"
 #include "sync/SyncState.h"
 
 #include <QCoreApplication>
@@ -50,7 +50,7 @@ double Seconds(const QElapsedTimer& timer)
 bool Seed(const TTreeNode* folder, const QString& bookFolder)
 {
     for (const auto& child : folder->Children()) {
-        const QString uid = RemoteSync::UidForItem(child->Item()->Id());
+        const QString uid = StandardCard::UidForItem(child->Item()->Id());
         QFile file(QDir(bookFolder).filePath(uid + QStringLiteral(".vcf")));
         if (!file.open(QIODevice::WriteOnly) || file.write(StandardCard::Write(*child->Item(), uid).toUtf8()) < 0)
             return false;
@@ -116,6 +116,15 @@ int main(int argc, char** argv)
             }
             std::printf("first sync up: not measured, %d cards written straight into the server's storage\n",
                         count);
+            // The server reads files it did not store itself into its cache on
+            // the first listing, which can outlast a client's time-out; a server
+            // that received the cards one by one has done this long before.
+            for (int attempt = 0; attempt < 20; ++attempt) {
+                if (client.Propfind(server.Book(), 1, "<?xml version=\"1.0\"?><propfind xmlns=\"DAV:\"><prop>"
+                                                      "<getetag/></prop></propfind>")
+                        .status == 207)
+                    break;
+            }
         } else {
             SyncState upState;
             timer.start();

@@ -1,7 +1,7 @@
 // The server's multistatus answers, and the merge of the cards they carry.
 #include "sync/CardMerge.h"
 #include "sync/Multistatus.h"
-#include "sync/StandardCard.h"
+#include "exchange/StandardCard.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,45 +4,71 @@
 #include "cli/WriterAccess.h"
 #include "model/Exceptions.h"
 
-const std::vector<CliCommand>& AllCommands()
+#include <stdexcept>
+
+std::vector<CliCommand> CoreCommands()
 {
-    static const std::vector<CliCommand> commands = [] {
-        std::vector<CliCommand> all;
-        for (auto group : {DatabaseCommands,
-                           ImportCommands,
-                           DelimitedCommands,
-                           ExportCommands,
-                           FindCommands,
-                           SyncCommands,
-                           ReportCliCommands,
-                           TelephonyCommands,
-                           RemoteCommands})
-            for (CliCommand& c : group())
-                all.push_back(std::move(c));
-        return all;
-    }();
-    return commands;
+    std::vector<CliCommand> all;
+    for (auto group : {DatabaseCommands, ImportCommands, DelimitedCommands, ExportCommands, FindCommands,
+                       TelephonyCommands, RemoteCommands})
+        for (CliCommand& c : group())
+            all.push_back(std::move(c));
+    return all;
+}
+
+const std::vector<CliCommand>& FullOnlyCommandTexts()
+{
+    static const std::vector<CliCommand> texts = {
+        {QStringLiteral("carddav"),
+         QStringLiteral("carddav bind PATH URL --user NAME [--password-file FILE] | carddav unbind PATH"),
+         QStringLiteral("bind the folder at PATH to a CardDAV address book (URL: the book, or only the server) or "
+                        "unbind it"),
+         {}},
+        {QStringLiteral("sync"), QStringLiteral("sync [PATH] [--password-file FILE]"),
+         QStringLiteral("sync the bound folder at PATH (default: every bound folder) with its address book"), {},
+         true},
+        {QStringLiteral("report"),
+         QStringLiteral("report list|envelope|book|labels|reminders|simple --pdf FILE [--node PATH] [--title TEXT]"
+                        " [--landscape] [--columns N] [--label NAME] [--from DATE --to DATE] [--return-file FILE]"
+                        " [--envelope SIZE]"),
+         QStringLiteral("print a report of the subtree at PATH (default My Contacts) to a PDF file"), {}},
+        {QStringLiteral("labels"), QStringLiteral("labels"),
+         QStringLiteral("list the label types: those stored in zvb.ini, then the installed label sheets"), {}},
+    };
+    return texts;
+}
+
+CliCommand FullOnlyCommand(const QString& name, std::function<int(const QStringList&, QTextStream&)> run)
+{
+    for (const CliCommand& c : FullOnlyCommandTexts()) {
+        if (c.name == name) {
+            CliCommand command = c;
+            command.run = std::move(run);
+            return command;
+        }
+    }
+    throw std::logic_error("no full-only command " + name.toStdString());
 }
 
 namespace {
-void PrintHelp(QTextStream& out)
+void PrintHelp(const std::vector<CliCommand>& commands, QTextStream& out)
 {
     out << "Usage: zendrivo-cli COMMAND [ARGUMENTS]\n"
            "Works on the Zendrivo data directory ($ZENDRIVO_HOME, else ~/.local/share/zendrivo).\n"
            "A PATH names a node by its titles from the root down, joined by \"/\",\n"
            "for example \"My Contacts/Business/Acme\".\n\nCommands:\n";
-    for (const CliCommand& c : AllCommands())
+    for (const CliCommand& c : commands)
         out << "  " << c.usage.leftJustified(58) << ' ' << c.summary << '\n';
 }
 } // namespace
 
-int RunCli(const QStringList& args, QTextStream& out, QTextStream& err)
+int RunCli(const std::vector<CliCommand>& commands, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.isEmpty() || args[0] == u"--help" || args[0] == u"-h" || args[0] == u"help") {
-        PrintHelp(out);
+        PrintHelp(commands, out);
         return args.isEmpty() ? 2 : 0;
     }
-    for (const CliCommand& c : AllCommands()) {
+    for (const CliCommand& c : commands) {
         if (c.name != args[0])
             continue;
         try {

@@ -20,22 +20,28 @@ struct CliCommand
     bool changesDatabase = false;
 };
 
-// Every subcommand, in the order --help lists them.
-const std::vector<CliCommand>& AllCommands();
-
-// The subcommands of each area, gathered by AllCommands().
+// The subcommands of each area that zendrivo-cli runs itself.
 std::vector<CliCommand> DatabaseCommands();
 std::vector<CliCommand> DelimitedCommands();
 std::vector<CliCommand> FindCommands();
 std::vector<CliCommand> ImportCommands();
 std::vector<CliCommand> ExportCommands();
-std::vector<CliCommand> SyncCommands();
-std::vector<CliCommand> ReportCliCommands();
-// Whether the command paints (and so needs a GUI application on the offscreen platform).
-bool CommandPaints(const QStringList& args);
 std::vector<CliCommand> TelephonyCommands();
 std::vector<CliCommand> RemoteCommands();
 
-// Runs zendrivo-cli with its arguments (without the program name). Inside
-// the desktop program (a CliSession::HostScope is open) commands work on its tree.
-int RunCli(const QStringList& args, QTextStream& out, QTextStream& err);
+// All of those, in the order --help lists them.
+std::vector<CliCommand> CoreCommands();
+
+// The subcommands that print or use the desktop's secret store ("report",
+// "labels", "carddav", "sync"). Their code lives in zendrivo-cli-full, so
+// that every other command starts without loading the printing, GUI and
+// D-Bus libraries; zendrivo-cli hands them to that program. This is the one
+// list of their names and help texts; run is left empty here.
+const std::vector<CliCommand>& FullOnlyCommandTexts();
+// The entry of that list called name, run by run.
+CliCommand FullOnlyCommand(const QString& name, std::function<int(const QStringList&, QTextStream&)> run);
+
+// Runs a command line (without the program name) with the given commands.
+// Inside the desktop program (a CliSession::HostScope is open) commands
+// work on its tree.
+int RunCli(const std::vector<CliCommand>& commands, const QStringList& args, QTextStream& out, QTextStream& err);

@@ -1,7 +1,10 @@
 #include "cli/VCardCommands.h"
 
 #include "cli/CliSession.h"
+#include "exchange/FileAccess.h"
+#include "exchange/StandardCard.h"
 #include "exchange/VCardImport.h"
+#include "model/Exceptions.h"
 #include "model/ClassCodes.h"
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
@@ -44,5 +47,29 @@ int ExportVCard(const CliArguments& options, QTextStream& out)
         throw CliError(QStringLiteral("vCard publishing is only supported for Person and Organization items."));
     item->WriteVCard(file);
     out << "Wrote " << file << '\n';
+    return 0;
+}
+
+int ExportStandardCards(TTreeNode* node, const QString& path, QTextStream& out)
+{
+    QString text;
+    int count = 0;
+    const int end = node->Tree()->PositionOf(node) + node->SubtreeSize();
+    for (int i = node->Tree()->PositionOf(node); i < end; ++i) {
+        const TZVBObject* item = node->Tree()->NodeAt(i)->Item();
+        const QString card = StandardCard::Write(*item, StandardCard::UidForItem(item->Id()));
+        if (!card.isEmpty()) {
+            text += card;
+            ++count;
+        }
+    }
+    if (count == 0)
+        throw CliError(QStringLiteral("There is no person or organization at or below %1").arg(TItemTree::PathOf(node)));
+    try {
+        FileAccess::WriteTextFile(path, text);
+    } catch (const EZendrivoError& e) {
+        throw CliError(e.Message());
+    }
+    out << "Wrote " << count << " card(s) to " << path << '\n';
     return 0;
 }

@@ -2,37 +2,57 @@
 #include "cli/Commands.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QDir>
+#include <QFile>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstdio>
-#include <memory>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+char** g_argv = nullptr;
+
+// Replaces this process with zendrivo-cli-full, installed beside it, on the
+// same arguments; returns only when that cannot be started.
+int RunInFullProgram(const QStringList& /*args: passed on as they came*/, QTextStream& out)
+{
+    const QByteArray program =
+        QFile::encodeName(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zendrivo-cli-full")));
+    out.flush();
+    std::fflush(stdout);
+    g_argv[0] = const_cast<char*>(program.constData());
+    ::execv(program.constData(), g_argv);
+    throw CliError(QStringLiteral("This command needs %1, which cannot be started: %2")
+                       .arg(QFile::decodeName(program), QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+// The commands of this program, then those it hands to zendrivo-cli-full.
+// Those take the database's lock there, not here.
+std::vector<CliCommand> Commands()
+{
+    std::vector<CliCommand> commands = CoreCommands();
+    for (CliCommand c : FullOnlyCommandTexts()) {
+        c.run = RunInFullProgram;
+        c.changesDatabase = false;
+        commands.push_back(std::move(c));
+    }
+    return commands;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QStringList raw;
-    for (int i = 1; i < argc; ++i)
-        raw.append(QString::fromLocal8Bit(argv[i]));
-    // Reports measure and paint text, which needs a GUI application; the
-    // offscreen platform gives one without a display.
-    std::unique_ptr<QCoreApplication> app;
-    if (CommandPaints(raw)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        // The platform's notes (a missing runtime folder, font fallbacks)
-        // would bury the command's own one-line error.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-            if (type == QtCriticalMsg || type == QtFatalMsg)
-                std::fprintf(stderr, "%s\n", qUtf8Printable(message));
-        });
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    g_argv = argv;
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zendrivo-cli"));
     CliSession::KeepTreesUntilExit();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int code = RunCli(QCoreApplication::arguments().mid(1), out, err);
+    const int code = RunCli(Commands(), QCoreApplication::arguments().mid(1), out, err);
     out.flush();
     err.flush();
     return code;

@@ -16,7 +16,7 @@
 class FileLines
 {
 public:
-    static constexpr qsizetype kPieceBytes = qsizetype(1) << 20;
+    static constexpr qsizetype kPieceBytes = qsizetype(1) << 18;
 
     explicit FileLines(RegularFile::Reader& file, qsizetype pieceBytes = kPieceBytes);
     bool Next(QString& line);

@@ -12,10 +12,10 @@
 TZVBObject::TZVBObject(int classCode, const QString& title, const QString& value, std::int32_t id,
                        const QString& comment)
     : m_id(id),
-      m_classCode(static_cast<std::uint8_t>(classCode & 0xFF)),
       m_title(TextRules::Clean(title)),
       m_value(TextRules::Clean(value)),
-      m_comment(TextRules::Clean(comment))
+      m_comment(TextRules::Clean(comment)),
+      m_classCode(static_cast<std::uint8_t>(classCode & 0xFF))
 {
 }
 

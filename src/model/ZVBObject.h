@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -144,7 +145,6 @@ protected:
 private:
     std::uint32_t m_categories = 0;
     std::int32_t m_id = 0;
-    std::uint8_t m_classCode = 0;
     QString m_title;
     QString m_value;
     QString m_comment;
@@ -152,17 +152,24 @@ private:
     TTreeNode* m_node = nullptr;
     int m_due = 0;
     int m_dueCount = 0;
+    // The small fields last, in one word with the flags.
+    std::uint8_t m_classCode = 0;
     bool m_isRemote = false;
     bool m_inRemote = false;
 };
 
 // The cell through which nodes, list rows and contents lists refer to an
 // item. It owns the item and is freed together with it.
-class ItemRef
+class ItemRef final
 {
 public:
     explicit ItemRef(std::unique_ptr<TZVBObject> item) : m_item(std::move(item)) {}
     TZVBObject* Item() const { return m_item.get(); }
+
+    // Cells come from a pool of their own: a tree holds one per item, and
+    // malloc would spend 32 bytes on each 8-byte cell.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* cell) noexcept;
 
 private:
     std::unique_ptr<TZVBObject> m_item;

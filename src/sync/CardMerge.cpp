@@ -1,6 +1,6 @@
 #include "sync/CardMerge.h"
 
-#include "sync/CardLines.h"
+#include "exchange/CardLines.h"
 
 #include <QSet>
 #include <QStringList>

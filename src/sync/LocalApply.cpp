@@ -9,7 +9,7 @@
 #include "model/TreeOps.h"
 #include "model/ZVBObject.h"
 #include "sync/RemoteSync.h"
-#include "sync/StandardCard.h"
+#include "exchange/StandardCard.h"
 
 #include <QHash>
 

@@ -3,7 +3,7 @@
 #include "sync/CardMerge.h"
 #include "sync/DavClient.h"
 #include "sync/Multistatus.h"
-#include "sync/StandardCard.h"
+#include "exchange/StandardCard.h"
 
 #include <QHash>
 #include <QSet>
@@ -192,20 +192,6 @@ QString WithUid(const QString& card, const QString& uid)
 
 namespace RemoteSync {
 
-QString UidForItem(std::int32_t itemId)
-{
-    return u"zendrivo-"_s + QString::number(itemId);
-}
-
-std::int32_t ItemOfUid(const QString& uid)
-{
-    if (!uid.startsWith(u"zendrivo-"_s))
-        return 0;
-    bool ok = false;
-    const std::int32_t id = uid.mid(9).toInt(&ok);
-    return ok ? id : 0;
-}
-
 SyncPlan Run(DavClient& client, const QUrl& book, const LocalSnapshot& local, const FolderSyncState& state)
 {
     SyncPlan plan;
@@ -327,7 +313,7 @@ SyncPlan Run(DavClient& client, const QUrl& book, const LocalSnapshot& local, co
     for (auto it = fetched.begin(); it != fetched.end(); ++it) {
         if (handledPaths.contains(it.key()))
             continue;
-        const std::int32_t itemId = ItemOfUid(StandardCard::UidOf(it.value().text));
+        const std::int32_t itemId = StandardCard::ItemOfUid(StandardCard::UidOf(it.value().text));
         const LocalCard* mine = itemId ? localById.value(itemId) : nullptr;
         if (mine && !paired.contains(itemId)) {
             paired.insert(itemId);
@@ -347,7 +333,7 @@ SyncPlan Run(DavClient& client, const QUrl& book, const LocalSnapshot& local, co
             plan.pushDeferred = true;
             continue;
         }
-        const QString uid = UidForItem(mine.itemId);
+        const QString uid = StandardCard::UidForItem(mine.itemId);
         const QString path = book.path(QUrl::FullyEncoded) + uid + u".vcf"_s;
         const QString text = WithUid(mine.card, uid);
         const DavReply reply = client.Send("PUT", book.resolved(QUrl(path)), text.toUtf8(),

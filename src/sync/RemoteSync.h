@@ -30,8 +30,4 @@ namespace RemoteSync {
 
 SyncPlan Run(DavClient& client, const QUrl& book, const LocalSnapshot& local, const FolderSyncState& state);
 
-// The UID this program gives the card of a new item, and back.
-QString UidForItem(std::int32_t itemId);
-std::int32_t ItemOfUid(const QString& uid);
-
 } // namespace RemoteSync

@@ -3,10 +3,10 @@
 #include "model/ClassCodes.h"
 #include "model/PersonObject.h"
 #include "sync/Binding.h"
-#include "sync/CardLines.h"
+#include "exchange/CardLines.h"
 #include "sync/CardMerge.h"
 #include "sync/Multistatus.h"
-#include "sync/StandardCard.h"
+#include "exchange/StandardCard.h"
 
 #include <gtest/gtest.h>
 

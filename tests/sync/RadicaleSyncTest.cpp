@@ -2,6 +2,7 @@
 
 #include "model/TreeOps.h"
 #include "sync/Discovery.h"
+#include "exchange/StandardCard.h"
 #include "sync/RemoteSync.h"
 
 #include <QTemporaryDir>
@@ -80,7 +81,7 @@ TEST_F(SyncFixture, ChangesOnEitherSideAfterAQuietSyncStillArrive)
             annCard = name;
     }
     ASSERT_FALSE(annCard.isEmpty());
-    PutCard(annCard, Card(RemoteSync::UidForItem(ann->Item()->Id()), QStringLiteral("Ann"), QStringLiteral("Smith"),
+    PutCard(annCard, Card(StandardCard::UidForItem(ann->Item()->Id()), QStringLiteral("Ann"), QStringLiteral("Smith"),
                           QStringLiteral("999")));
     PutCard(QStringLiteral("c.vcf"), Card(QStringLiteral("c-1"), QStringLiteral("Cleo"), QStringLiteral("Park"),
                                           QStringLiteral("111")));
@@ -138,7 +139,7 @@ TEST_F(SyncFixture, ACardChangedOnBothSidesKeepsTheServersVersionAndALocalCopy)
     TTreeNode* ann = AddPerson(QStringLiteral("Ann"), QStringLiteral("Smith"), QStringLiteral("100"));
     Sync();
     const QString name = ServerCards().firstKey();
-    const QString uid = RemoteSync::UidForItem(ann->Item()->Id());
+    const QString uid = StandardCard::UidForItem(ann->Item()->Id());
     PutCard(name, Card(uid, QStringLiteral("Ann"), QStringLiteral("Smith"), QStringLiteral("999")));
     ann->Item()->Contents().front()->Item()->SetValue(QStringLiteral("555"));
 
@@ -158,7 +159,7 @@ TEST_F(SyncFixture, AnItemDeletedHereComesBackWhenTheServerChangedItsCard)
     TTreeNode* ann = AddPerson(QStringLiteral("Ann"), QStringLiteral("Smith"), QStringLiteral("100"));
     Sync();
     const QString name = ServerCards().firstKey();
-    PutCard(name, Card(RemoteSync::UidForItem(ann->Item()->Id()), QStringLiteral("Ann"), QStringLiteral("Smith"),
+    PutCard(name, Card(StandardCard::UidForItem(ann->Item()->Id()), QStringLiteral("Ann"), QStringLiteral("Smith"),
                        QStringLiteral("777")));
     tree.DeleteNode(ann);
     Sync();

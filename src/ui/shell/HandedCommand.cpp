@@ -1,7 +1,7 @@
 #include "ui/shell/HandedCommand.h"
 
 #include "cli/CliSession.h"
-#include "cli/Commands.h"
+#include "cli/full/FullCommands.h"
 #include "platform/DataPaths.h"
 #include "ui/shell/DesktopDatabase.h"
 #include "ui/shell/TMainForm.h"
@@ -53,7 +53,7 @@ HandOver::Reply RunHandedCommand(TMainForm& form, const QStringList& arguments, 
         });
         // Warnings go back to the sender's stderr, as the command line prints them.
         CliSession::SetWarningSink([&err](const QString& line) { err << "zendrivo-cli: warning: " << line << '\n'; });
-        reply.exitCode = RunCli(arguments, out, err);
+        reply.exitCode = RunCli(FullCommands(), arguments, out, err);
         CliSession::SetWarningSink(nullptr);
         if (reply.exitCode != 0 && !saved && form.Database().Snapshot() != before)
             form.Database().ReplaceTree(before);

@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/full/FullCommands.h"
 
 #include "model/TreeNode.h"
 #include "platform/ProfileFile.h"
@@ -138,16 +139,7 @@ bool CommandPaints(const QStringList& args)
     return !args.isEmpty() && args[0] == u"report";
 }
 
-std::vector<CliCommand> ReportCliCommands()
+std::vector<CliCommand> ReportCommands()
 {
-    return {
-        {QStringLiteral("report"),
-         QStringLiteral("report list|envelope|book|labels|reminders|simple --pdf FILE [--node PATH] [--title TEXT]"
-                        " [--landscape] [--columns N] [--label NAME] [--from DATE --to DATE] [--return-file FILE]"
-                        " [--envelope SIZE]"),
-         QStringLiteral("print a report of the subtree at PATH (default My Contacts) to a PDF file"),
-         Report},
-        {QStringLiteral("labels"), QStringLiteral("labels"),
-         QStringLiteral("list the label types: those stored in zvb.ini, then the installed label sheets"), Labels},
-    };
+    return {FullOnlyCommand(QStringLiteral("report"), Report), FullOnlyCommand(QStringLiteral("labels"), Labels)};
 }

@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/full/FullCommands.h"
 #include "model/ClassCodes.h"
 #include "model/Exceptions.h"
 #include "model/TreeNode.h"
@@ -11,7 +12,6 @@
 #include "sync/FolderSync.h"
 #include "sync/RemoteSync.h"
 #include "sync/SecretStore.h"
-#include "sync/StandardCard.h"
 #include "sync/SyncState.h"
 #include "exchange/FileAccess.h"
 
@@ -173,37 +173,7 @@ int Sync(const QStringList& args, QTextStream& out)
 
 } // namespace
 
-int ExportStandardCards(TTreeNode* node, const QString& path, QTextStream& out)
-{
-    QString text;
-    int count = 0;
-    const int end = node->Tree()->PositionOf(node) + node->SubtreeSize();
-    for (int i = node->Tree()->PositionOf(node); i < end; ++i) {
-        const TZVBObject* item = node->Tree()->NodeAt(i)->Item();
-        const QString card = StandardCard::Write(*item, RemoteSync::UidForItem(item->Id()));
-        if (!card.isEmpty()) {
-            text += card;
-            ++count;
-        }
-    }
-    if (count == 0)
-        throw CliError(u"There is no person or organization at or below %1"_s.arg(TItemTree::PathOf(node)));
-    try {
-        FileAccess::WriteTextFile(path, text);
-    } catch (const EZendrivoError& e) {
-        throw CliError(e.Message());
-    }
-    out << "Wrote " << count << " card(s) to " << path << '\n';
-    return 0;
-}
-
 std::vector<CliCommand> SyncCommands()
 {
-    return {
-        {u"carddav"_s, u"carddav bind PATH URL --user NAME [--password-file FILE] | carddav unbind PATH"_s,
-         u"bind the folder at PATH to a CardDAV address book (URL: the book, or only the server) or unbind it"_s,
-         CardDav},
-        {u"sync"_s, u"sync [PATH] [--password-file FILE]"_s,
-         u"sync the bound folder at PATH (default: every bound folder) with its address book"_s, Sync, true},
-    };
+    return {FullOnlyCommand(u"carddav"_s, CardDav), FullOnlyCommand(u"sync"_s, Sync)};
 }

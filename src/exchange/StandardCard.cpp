@@ -1,4 +1,4 @@
-#include "sync/StandardCard.h"
+#include "exchange/StandardCard.h"
 
 #include "model/AddressObject.h"
 #include "model/Card.h"
@@ -7,7 +7,7 @@
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 #include "model/PersonObject.h"
-#include "sync/CardLines.h"
+#include "exchange/CardLines.h"
 
 #include <QStringList>
 
@@ -200,6 +200,20 @@ bool IsOrganization(const QString& cardText)
 QString UidOf(const QString& cardText)
 {
     return FirstValue(CardLines::Unfold(cardText), u"UID"_s);
+}
+
+QString UidForItem(std::int32_t itemId)
+{
+    return QStringLiteral("zendrivo-") + QString::number(itemId);
+}
+
+std::int32_t ItemOfUid(const QString& uid)
+{
+    if (!uid.startsWith(u"zendrivo-"))
+        return 0;
+    bool ok = false;
+    const std::int32_t id = uid.mid(9).toInt(&ok);
+    return ok ? id : 0;
 }
 
 } // namespace StandardCard

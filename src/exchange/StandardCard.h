@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class TZVBObject;
 
 // The card of a person or an organization as other programs and servers
@@ -20,6 +22,11 @@ QString Write(const TZVBObject& item, const QString& uid);
 // ("KIND:org", "X-ABShowAs:COMPANY", or an ORG with an FN equal to it and no
 // personal name).
 bool IsOrganization(const QString& cardText);
+
+// The UID this program gives the card of an item, and back (0 for a UID
+// it did not give).
+QString UidForItem(std::int32_t itemId);
+std::int32_t ItemOfUid(const QString& uid);
 
 // The card's UID, or an empty text.
 QString UidOf(const QString& cardText);

@@ -1,4 +1,4 @@
-#include "sync/CardLines.h"
+#include "exchange/CardLines.h"
 
 #include <algorithm>
 
