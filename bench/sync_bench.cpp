@@ -90,9 +90,7 @@ int main(int argc, char** argv)
         return 1;
     }
     DavClient client(QStringLiteral("alice"), QStringLiteral("secret"));
-    client.Send("MKCOL", server.Book(),
-                "<?xml version=\"1.0\"?><mkcol xmlns=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:carddav\"><set><prop>"
-                "<resourcetype><collection/><C:addressbook/></resourcetype></prop></set></mkcol>");
+    server.MakeBook(client);
 
     TItemTree up;
     TTreeNode* upFolder = NewFolder(up);
@@ -127,20 +125,26 @@ int main(int argc, char** argv)
             }
         } else {
             SyncState upState;
+            qint64 waited = 0;
+            client.SetRequestLog([&waited](const QByteArray&, const QUrl&, int, qint64 ns) { waited += ns; });
             timer.start();
             FolderSync::Run(upFolder, server.Book(), client, upState);
-            std::printf("first sync up of %d persons: %.2f s (%d requests)\n", count, Seconds(timer),
-                        client.RequestCount());
+            std::printf("first sync up of %d persons: %.2f s (%d requests, %.2f s of it waiting for the server)\n",
+                        count, Seconds(timer), client.RequestCount(), static_cast<double>(waited) / 1e9);
         }
 
         TItemTree down;
         TTreeNode* downFolder = NewFolder(down);
         SyncState downState;
         DavClient downClient(QStringLiteral("alice"), QStringLiteral("secret"));
+        qint64 downWaited = 0;
+        downClient.SetRequestLog([&downWaited](const QByteArray&, const QUrl&, int, qint64 ns) { downWaited += ns; });
         timer.start();
         FolderSync::Run(downFolder, server.Book(), downClient, downState);
-        std::printf("first sync down into a fresh folder: %.2f s (%d requests, %d persons)\n", Seconds(timer),
-                    downClient.RequestCount(), downFolder->ChildCount());
+        std::printf("first sync down into a fresh folder: %.2f s (%d requests, %d persons, %.2f s of it waiting for "
+                    "the server)\n",
+                    Seconds(timer), downClient.RequestCount(), downFolder->ChildCount(),
+                    static_cast<double>(downWaited) / 1e9);
 
         std::vector<double> times;
         std::vector<double> waits;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sync/DavClient.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -12,7 +14,7 @@
 
 // A real CardDAV server for the tests: Radicale on a free loopback port,
 // with its storage in a temporary folder and one user "alice" (password
-// "secret"), and an empty address book "alice/book/".
+// "secret"); MakeBook creates the address book "alice/book/".
 class RadicaleServer
 {
 public:
@@ -62,6 +64,15 @@ public:
     QUrl Root() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_port)); }
     QUrl Book() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/alice/book/").arg(m_port)); }
     QString Output() { return QString::fromUtf8(m_process.readAll()); }
+
+    // Creates the empty address book "alice/book/" through the client.
+    DavReply MakeBook(DavClient& client) const
+    {
+        return client.Send("MKCOL", Book(),
+                           "<?xml version=\"1.0\"?><mkcol xmlns=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
+                           "<set><prop><resourcetype><collection/><C:addressbook/></resourcetype></prop></set>"
+                           "</mkcol>");
+    }
     // Where the server keeps the files of "alice/book/" (its filesystem storage).
     QString BookFolder() const { return m_dir.filePath(QStringLiteral("store/collection-root/alice/book")); }
 

@@ -19,10 +19,7 @@ protected:
         if (!RadicaleServer::Available())
             GTEST_SKIP() << "radicale is not installed";
         ASSERT_TRUE(server.Start()) << server.Output().toStdString();
-        const DavReply made = admin.Send("MKCOL", server.Book(),
-                                         "<?xml version=\"1.0\"?><mkcol xmlns=\"DAV:\" "
-                                         "xmlns:C=\"urn:ietf:params:xml:ns:carddav\"><set><prop><resourcetype>"
-                                         "<collection/><C:addressbook/></resourcetype></prop></set></mkcol>");
+        const DavReply made = server.MakeBook(admin);
         ASSERT_EQ(made.status, 201) << made.Describe().toStdString();
         const QString start = cli.files.filePath(QStringLiteral("start.zvd"));
         cli.Write(start, "{1 0 }Phone~~~~~~5\r\n{Fold}0\r\n");

@@ -24,10 +24,7 @@ protected:
         if (!RadicaleServer::Available())
             GTEST_SKIP() << "radicale is not installed";
         ASSERT_TRUE(server.Start()) << server.Output().toStdString();
-        const DavReply made = admin.Send("MKCOL", server.Book(),
-                                         "<?xml version=\"1.0\"?><mkcol xmlns=\"DAV:\" "
-                                         "xmlns:C=\"urn:ietf:params:xml:ns:carddav\"><set><prop><resourcetype>"
-                                         "<collection/><C:addressbook/></resourcetype></prop></set></mkcol>");
+        const DavReply made = server.MakeBook(admin);
         ASSERT_EQ(made.status, 201) << made.Describe().toStdString();
         root = tree.CreateRoot();
         folder = AddContainer(root, ClassCode::Folder, QStringLiteral("Phone"));

@@ -30,12 +30,7 @@ protected:
         qputenv("ZENDRIVO_HOME", home.path().toUtf8());
         ASSERT_TRUE(server.Start());
         DavClient admin(QStringLiteral("alice"), QStringLiteral("secret"));
-        ASSERT_EQ(admin.Send("MKCOL", server.Book(),
-                             "<?xml version=\"1.0\"?><mkcol xmlns=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
-                             "<set><prop><resourcetype><collection/><C:addressbook/></resourcetype></prop></set>"
-                             "</mkcol>")
-                      .status,
-                  201);
+        ASSERT_EQ(server.MakeBook(admin).status, 201);
         root = tree.CreateRoot();
         folder = AddContainer(root, ClassCode::Folder, QStringLiteral("Phone"));
         plain = AddContainer(root, ClassCode::Folder, QStringLiteral("Plain"));
