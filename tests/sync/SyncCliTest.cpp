@@ -1,5 +1,5 @@
 #include "CliRunner.h"
-#include "RadicaleServer.h"
+#include "RadicaleTest.h"
 
 #include "sync/DavClient.h"
 
@@ -11,16 +11,14 @@ namespace {
 
 // zendrivo-cli bound to a fresh Radicale address book: a database holding one
 // folder "Phone", a password file, and an administrator client for the server.
-class SyncCliTest : public ::testing::Test
+class SyncCliTest : public RadicaleTest
 {
 protected:
     void SetUp() override
     {
-        if (!RadicaleServer::Available())
-            GTEST_SKIP() << "radicale is not installed";
-        ASSERT_TRUE(server.Start()) << server.Output().toStdString();
-        const DavReply made = server.MakeBook(admin);
-        ASSERT_EQ(made.status, 201) << made.Describe().toStdString();
+        RadicaleTest::SetUp();
+        if (!Ready())
+            return;
         const QString start = cli.files.filePath(QStringLiteral("start.zvd"));
         cli.Write(start, "{1 0 }Phone~~~~~~5\r\n{Fold}0\r\n");
         ASSERT_EQ(cli.Run({QStringLiteral("import"), start}).exitCode, 0);
@@ -51,8 +49,6 @@ protected:
         return {cli.Read(path), QFileInfo(path).lastModified()};
     }
 
-    RadicaleServer server;
-    DavClient admin{QStringLiteral("alice"), QStringLiteral("secret")};
     CliRunner cli;
     QString passwordFile;
 };

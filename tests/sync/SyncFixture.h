@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RadicaleServer.h"
+#include "RadicaleTest.h"
 #include "TreeBuilder.h"
 
 #include "model/ClassCodes.h"
@@ -16,16 +16,14 @@
 
 // A folder of a tree in memory bound to the empty address book of a fresh
 // Radicale, with helpers to look at and change both sides.
-class SyncFixture : public ::testing::Test
+class SyncFixture : public RadicaleTest
 {
 protected:
     void SetUp() override
     {
-        if (!RadicaleServer::Available())
-            GTEST_SKIP() << "radicale is not installed";
-        ASSERT_TRUE(server.Start()) << server.Output().toStdString();
-        const DavReply made = server.MakeBook(admin);
-        ASSERT_EQ(made.status, 201) << made.Describe().toStdString();
+        RadicaleTest::SetUp();
+        if (!Ready())
+            return;
         root = tree.CreateRoot();
         folder = AddContainer(root, ClassCode::Folder, QStringLiteral("Phone"));
     }
@@ -125,8 +123,6 @@ protected:
             .arg(uid, first, last, phone, extra);
     }
 
-    RadicaleServer server;
-    DavClient admin{QStringLiteral("alice"), QStringLiteral("secret")};
     DavClient alice{QStringLiteral("alice"), QStringLiteral("secret")};
     TItemTree tree;
     TTreeNode* root = nullptr;
