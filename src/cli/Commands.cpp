@@ -4,6 +4,8 @@
 #include "cli/WriterAccess.h"
 #include "model/Exceptions.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 std::vector<CliCommand> CoreCommands()
@@ -89,4 +91,16 @@ int RunCli(const std::vector<CliCommand>& commands, const QStringList& args, QTe
     }
     err << "zendrivo-cli: unknown command " << args[0] << " (see zendrivo-cli --help)\n";
     return 2;
+}
+
+int RunCliProgram(const std::vector<CliCommand>& commands)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("zendrivo-cli"));
+    CliSession::KeepTreesUntilExit();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int code = RunCli(commands, QCoreApplication::arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    return code;
 }

@@ -45,3 +45,7 @@ CliCommand FullOnlyCommand(const QString& name, std::function<int(const QStringL
 // Inside the desktop program (a CliSession::HostScope is open) commands
 // work on its tree.
 int RunCli(const std::vector<CliCommand>& commands, const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The body of a command-line program's main(), once its application object
+// exists: runs the program's arguments on stdout and stderr.
+int RunCliProgram(const std::vector<CliCommand>& commands);

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTextStream>
 
 #include <cerrno>
 #include <cstdio>
@@ -48,12 +47,5 @@ int main(int argc, char** argv)
 {
     g_argv = argv;
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zendrivo-cli"));
-    CliSession::KeepTreesUntilExit();
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const int code = RunCli(Commands(), QCoreApplication::arguments().mid(1), out, err);
-    out.flush();
-    err.flush();
-    return code;
+    return RunCliProgram(Commands());
 }

@@ -1,9 +1,7 @@
-#include "cli/CliSession.h"
 #include "cli/full/FullCommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QTextStream>
 
 #include <cstdio>
 #include <memory>
@@ -30,12 +28,5 @@ int main(int argc, char** argv)
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QCoreApplication::setApplicationName(QStringLiteral("zendrivo-cli"));
-    CliSession::KeepTreesUntilExit();
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const int code = RunCli(FullCommands(), QCoreApplication::arguments().mid(1), out, err);
-    out.flush();
-    err.flush();
-    return code;
+    return RunCliProgram(FullCommands());
 }
