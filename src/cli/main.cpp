@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "platform/LargePageHeap.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,6 +46,7 @@ std::vector<CliCommand> Commands()
 
 int main(int argc, char** argv)
 {
+    LargePageHeap::Reserve();
     g_argv = argv;
     QCoreApplication app(argc, argv);
     return RunCliProgram(Commands());

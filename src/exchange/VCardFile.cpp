@@ -14,6 +14,11 @@ namespace {
 
 void TVCardFile::Read()
 {
+    ReadEach([this](TCard& card) { m_cards.push_back(std::move(card)); });
+}
+
+void TVCardFile::ReadEach(const std::function<void(TCard&)>& take)
+{
     QByteArray bytes;
     QString error;
     switch (RegularFile::TryRead(Filename, kMaxFileBytes, bytes, error)) {
@@ -21,7 +26,7 @@ void TVCardFile::Read()
     case RegularFile::ReadStatus::Missing: Fail(Filename);
     case RegularFile::ReadStatus::Failed: throw EReadError(error);
     }
-    ReadBytes(bytes);
+    VCardParser::Parse(bytes, take, &m_dropped);
 }
 
 void TVCardFile::ReadBytes(QByteArrayView bytes)

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // The cards of one card file in memory.
@@ -22,6 +23,9 @@ public:
     // file: " and the name) when it cannot be opened or read; the cards read
     // before the failure stay in the list.
     void Read();
+    // Reads Filename like Read, but hands each card to take instead of
+    // keeping it.
+    void ReadEach(const std::function<void(TCard&)>& take);
     // Appends the cards held in the bytes.
     void ReadBytes(QByteArrayView bytes);
     // What the reads left out, one line per kind (see VCardParser::Describe).

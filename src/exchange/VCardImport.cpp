@@ -25,19 +25,22 @@ QString DisplayName(const TCard& card)
     return name + n->ValueAt(0);
 }
 
+namespace {
+void ImportCard(TCard& card, TTreeNode* target, const OrganizationQuestion& asOrganization)
+{
+    const bool organization = card.Find(u"ORG") && asOrganization && asOrganization(card);
+    const ItemHandle handle = CreateItem(organization ? ClassCode::Organization : ClassCode::Person, QString(),
+                                         QString(), 0, QString(), target, QString());
+    handle.Item()->ImportVCard(card);
+}
+} // namespace
+
 int ImportCards(TVCardFile& file, TTreeNode* target, const OrganizationQuestion& asOrganization)
 {
     TItemTree::SortBatch batch(*target->Tree());
-    int count = 0;
-    for (int i = 0; i < file.Count(); ++i) {
-        TCard& card = file.Card(i);
-        const bool organization = card.Find(u"ORG") && asOrganization && asOrganization(card);
-        const ItemHandle handle = CreateItem(organization ? ClassCode::Organization : ClassCode::Person, QString(),
-                                             QString(), 0, QString(), target, QString());
-        handle.Item()->ImportVCard(card);
-        ++count;
-    }
-    return count;
+    for (int i = 0; i < file.Count(); ++i)
+        ImportCard(file.Card(i), target, asOrganization);
+    return file.Count();
 }
 
 int ImportFile(const QString& path, TTreeNode* target, const OrganizationQuestion& asOrganization,
@@ -45,15 +48,22 @@ int ImportFile(const QString& path, TTreeNode* target, const OrganizationQuestio
 {
     TVCardFile file;
     file.Filename = path;
+    int count = 0;
     std::optional<EReadError> failure;
-    try {
-        file.Read();
-    } catch (const EReadError& e) {
-        failure = e;
+    {
+        TItemTree::SortBatch batch(*target->Tree());
+        try {
+            // Each card becomes an item as soon as it is read.
+            file.ReadEach([&](TCard& card) {
+                ImportCard(card, target, asOrganization);
+                ++count;
+            });
+        } catch (const EReadError& e) {
+            failure = e;
+        }
     }
     if (warnings)
         warnings->append(file.Warnings());
-    const int count = ImportCards(file, target, asOrganization);
     if (failure)
         throw *failure;
     return count;

@@ -111,7 +111,7 @@ private:
 };
 } // namespace
 
-void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped)
+void Parse(QByteArrayView bytes, const std::function<void(TCard&)>& take, Dropped* dropped)
 {
     VCardLineReader reader(bytes);
     CardBuilder builder;
@@ -122,7 +122,8 @@ void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped)
             ++counts.cutCards;
             counts.cutProperties += builder.Cut();
         }
-        cards.push_back(builder.Finish());
+        TCard card = builder.Finish();
+        take(card);
     };
     QByteArrayView line;
     VCardHead head;
@@ -145,6 +146,11 @@ void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped)
     if (inCard)
         finish();
     counts.longLines += reader.LongLines();
+}
+
+void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped)
+{
+    Parse(bytes, [&cards](TCard& card) { cards.push_back(std::move(card)); }, dropped);
 }
 
 QStringList Describe(const Dropped& dropped)

@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // Reads the cards of a card file from its bytes. A card begins at a line
@@ -24,7 +25,11 @@ struct Dropped
     int longLines = 0;     // lines longer than the reader takes
 };
 
-// Appends the cards found in the bytes; what is left out is counted in dropped.
+// Hands each card found in the bytes to take as soon as it is read, so that
+// a large file never holds all its cards at once; what is left out is
+// counted in dropped.
+void Parse(QByteArrayView bytes, const std::function<void(TCard&)>& take, Dropped* dropped = nullptr);
+// Appends the cards found in the bytes.
 void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped = nullptr);
 
 // One line per kind of data left out, for the user.

@@ -250,7 +250,11 @@ QString DatabaseText(const TItemTree& tree)
 
 QByteArray DatabaseBytes(const TItemTree& tree)
 {
+    // Records average 70 to 80 bytes. Reserving once spares the copies of a
+    // growing buffer; what stays unwritten is never touched.
+    constexpr qsizetype kBytesPerItem = 112;
     QByteArray bytes;
+    bytes.reserve(tree.IdCount() * kBytesPerItem + 4096);
     bytes.append("{Params}\r\n");
     for (int row = 0; row < tree.TopCount(); ++row)
         RecordIO::WriteNodeTree(*tree.Top(row), 0, bytes);

@@ -62,6 +62,8 @@ public:
     // Ids of the items in the tree (containers and their Contents), kept in
     // step with every insert and delete, so a new id is checked cheaply.
     bool HasId(std::int32_t id) const { return m_ids.Contains(id); }
+    // Distinct ids held: about the number of items.
+    int IdCount() const { return m_ids.Size(); }
     // Called by the tree and by a container's Contents as items come and go.
     void IndexId(std::int32_t id);
     void UnindexId(std::int32_t id);

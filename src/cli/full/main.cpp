@@ -1,4 +1,5 @@
 #include "cli/full/FullCommands.h"
+#include "platform/LargePageHeap.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 // secret store; zendrivo-cli runs those through this program.
 int main(int argc, char** argv)
 {
+    LargePageHeap::Reserve();
     QStringList raw;
     for (int i = 1; i < argc; ++i)
         raw.append(QString::fromLocal8Bit(argv[i]));

@@ -1,0 +1,93 @@
+#include "platform/LargePageHeap.h"
+
+#include <QFile>
+#include <QList>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+struct Mapping
+{
+    std::uintptr_t start = 0;
+    std::uintptr_t end = 0;
+    QByteArray name;
+    bool advised = false; // "hg" among the flags
+};
+
+QList<Mapping> Mappings()
+{
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    QList<Mapping> mappings;
+    if (!smaps.open(QIODevice::ReadOnly))
+        return mappings;
+    for (const QByteArray& line : smaps.readAll().split('\n')) {
+        const int dash = line.indexOf('-');
+        const int space = line.indexOf(' ');
+        if (dash > 0 && space > dash && !line.startsWith("VmFlags")) {
+            Mapping m;
+            m.start = line.left(dash).toULongLong(nullptr, 16);
+            m.end = line.mid(dash + 1, space - dash - 1).toULongLong(nullptr, 16);
+            m.name = line.mid(line.lastIndexOf(' ') + 1);
+            mappings.append(m);
+        } else if (line.startsWith("VmFlags:") && !mappings.isEmpty()) {
+            mappings.last().advised = line.contains(" hg");
+        }
+    }
+    return mappings;
+}
+
+const Mapping* Holding(const QList<Mapping>& mappings, const void* p)
+{
+    const auto at = reinterpret_cast<std::uintptr_t>(p);
+    for (const Mapping& m : mappings) {
+        if (at >= m.start && at < m.end)
+            return &m;
+    }
+    return nullptr;
+}
+
+bool HugePagesOffered()
+{
+    QFile enabled(QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled"));
+    return enabled.open(QIODevice::ReadOnly) && !enabled.readAll().contains("[never]");
+}
+
+// Runs in a child: the reservation changes malloc for the rest of the process.
+void CheckReservedHeap()
+{
+    if (!LargePageHeap::Reserve(std::size_t(64) << 20))
+        std::exit(3);
+    // A tree's many small blocks, once the holes left from before are
+    // filled, and a block of several megabytes (a file's contents) both land
+    // in the advised heap, not in mappings of their own.
+    void* small = nullptr;
+    for (int i = 0; i < 20000; ++i)
+        small = std::malloc(100);
+    auto* large = static_cast<char*>(std::malloc(std::size_t(8) << 20));
+    std::memset(large, 1, std::size_t(8) << 20);
+    const QList<Mapping> mappings = Mappings();
+    for (const void* p : {static_cast<const void*>(small), static_cast<const void*>(large)}) {
+        const Mapping* m = Holding(mappings, p);
+        if (!m || m->name != "[heap]" || !m->advised)
+            std::exit(4);
+    }
+    // Freeing a large block at the top must not hand the stretch back.
+    std::free(large);
+    void* again = std::malloc(std::size_t(8) << 20);
+    const Mapping* m = Holding(Mappings(), again);
+    std::exit(m && m->advised ? 0 : 5);
+}
+
+} // namespace
+
+TEST(LargePageHeap, TheTreeAndLargeBlocksLandInTheAdvisedHeap)
+{
+    if (!HugePagesOffered())
+        GTEST_SKIP() << "this kernel offers no transparent huge pages";
+    EXPECT_EXIT(CheckReservedHeap(), ::testing::ExitedWithCode(0), "");
+}
