@@ -6,7 +6,7 @@ namespace {
 constexpr std::size_t kInitialSlots = 64;
 }
 
-IdIndex::IdIndex() : m_slots(kInitialSlots), m_mask(kInitialSlots - 1), m_seed(std::random_device{}() | 1U)
+IdIndex::IdIndex() : m_slots(kInitialSlots, kFree), m_mask(kInitialSlots - 1), m_seed(std::random_device{}() | 1U)
 {
 }
 
@@ -26,25 +26,30 @@ std::size_t IdIndex::Home(std::int32_t id) const
 std::size_t IdIndex::Find(std::int32_t id) const
 {
     std::size_t at = Home(id);
-    while (m_slots[at].count != 0 && m_slots[at].id != id)
+    while (m_slots[at] != kFree && m_slots[at] != id)
         at = (at + 1) & m_mask;
     return at;
 }
 
 bool IdIndex::Contains(std::int32_t id) const
 {
-    return m_slots[Find(id)].count != 0;
+    if (id == kFree)
+        return m_freeMarkCarriers > 0;
+    return m_slots[Find(id)] == id;
 }
 
 void IdIndex::Add(std::int32_t id)
 {
-    Slot& slot = m_slots[Find(id)];
-    if (slot.count != 0) {
-        ++slot.count;
+    if (id == kFree) {
+        ++m_freeMarkCarriers;
         return;
     }
-    slot.id = id;
-    slot.count = 1;
+    std::int32_t& slot = m_slots[Find(id)];
+    if (slot == id) {
+        ++m_moreCarriers[id];
+        return;
+    }
+    slot = id;
     ++m_used;
     // Kept at most three quarters full, so probes stay short.
     if (static_cast<std::size_t>(m_used) * 4 > m_slots.size() * 3)
@@ -53,31 +58,41 @@ void IdIndex::Add(std::int32_t id)
 
 void IdIndex::Remove(std::int32_t id)
 {
-    std::size_t hole = Find(id);
-    if (m_slots[hole].count == 0 || --m_slots[hole].count > 0)
+    if (id == kFree) {
+        if (m_freeMarkCarriers > 0)
+            --m_freeMarkCarriers;
         return;
+    }
+    std::size_t hole = Find(id);
+    if (m_slots[hole] != id)
+        return;
+    if (const auto more = m_moreCarriers.find(id); more != m_moreCarriers.end()) {
+        if (--more->second == 0)
+            m_moreCarriers.erase(more);
+        return;
+    }
     --m_used;
     // Backward-shift deletion: later members of the probe run move into the
     // hole when their home lies at or before it, so no tombstones build up.
     std::size_t next = (hole + 1) & m_mask;
-    while (m_slots[next].count != 0) {
-        const std::size_t home = Home(m_slots[next].id);
+    while (m_slots[next] != kFree) {
+        const std::size_t home = Home(m_slots[next]);
         if (((next - home) & m_mask) >= ((next - hole) & m_mask)) {
             m_slots[hole] = m_slots[next];
             hole = next;
         }
         next = (next + 1) & m_mask;
     }
-    m_slots[hole] = Slot();
+    m_slots[hole] = kFree;
 }
 
 void IdIndex::Grow()
 {
-    std::vector<Slot> old(m_slots.size() * 2);
+    std::vector<std::int32_t> old(m_slots.size() * 2, kFree);
     old.swap(m_slots);
     m_mask = m_slots.size() - 1;
-    for (const Slot& slot : old) {
-        if (slot.count != 0)
-            m_slots[Find(slot.id)] = slot;
+    for (const std::int32_t id : old) {
+        if (id != kFree)
+            m_slots[Find(id)] = id;
     }
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
-// How many items of a tree carry each id. An open-addressing table of
-// (id, count) pairs with linear probing: one allocation for the whole
+// How many items of a tree carry each id. An open-addressing table of ids
+// with linear probing: one allocation of four bytes per slot for the whole
 // index instead of a node per id, which matters with 100,000 items. The
 // hash is seeded per process, so ids chosen by a hostile file cannot be
 // lined up to collide.
@@ -18,20 +19,21 @@ public:
     // Drops one carrier of the id; the id leaves when none is left.
     void Remove(std::int32_t id);
     // Number of distinct ids held.
-    int Size() const { return m_used; }
+    int Size() const { return m_used + (m_freeMarkCarriers > 0 ? 1 : 0); }
 
 private:
-    struct Slot
-    {
-        std::int32_t id = 0;
-        std::int32_t count = 0; // 0: the slot is free
-    };
+    // Marks a free slot. Items that carry this very id are only counted.
+    static constexpr std::int32_t kFree = INT32_MIN;
 
     std::size_t Home(std::int32_t id) const;
     std::size_t Find(std::int32_t id) const; // the id's slot, or a free one
     void Grow();
 
-    std::vector<Slot> m_slots;
+    std::vector<std::int32_t> m_slots;
+    // Carriers beyond the first of an id, for files that repeat ids: rare,
+    // so they stay out of the table.
+    std::unordered_map<std::int32_t, int> m_moreCarriers;
+    int m_freeMarkCarriers = 0;
     std::size_t m_mask = 0;
     int m_used = 0;
     std::uint64_t m_seed;

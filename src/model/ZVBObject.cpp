@@ -28,8 +28,16 @@ TZVBObject::~TZVBObject()
     }
     // Whoever deletes an item has taken it and its Contents out of the
     // tree's id index already.
-    while (!m_contents.empty())
-        m_contents.pop_back();
+    if (m_contents) {
+        while (!m_contents->empty())
+            m_contents->pop_back();
+    }
+}
+
+const std::vector<std::unique_ptr<ItemRef>>& TZVBObject::Contents() const
+{
+    static const std::vector<std::unique_ptr<ItemRef>> none;
+    return m_contents ? *m_contents : none;
 }
 
 TItemTree* TZVBObject::Tree() const
@@ -311,7 +319,7 @@ void TZVBObject::RefreshInRemote()
     if (!IsContainer() || !m_node || m_node->Item() != this)
         return;
     const bool below = m_isRemote || m_inRemote;
-    for (const auto& ref : m_contents)
+    for (const auto& ref : Contents())
         ref->Item()->m_inRemote = below;
     for (const auto& child : m_node->Children())
         child->Item()->RefreshInRemote();
@@ -333,17 +341,21 @@ void TZVBObject::AppendContent(std::unique_ptr<ItemRef> ref)
         tree->IndexId(ref->Item()->Id());
     // Most holders get a few items (a person's address, phones and mail):
     // room for four at once spares the growth by one, two and four.
-    if (m_contents.capacity() == 0)
-        m_contents.reserve(4);
-    m_contents.push_back(std::move(ref));
+    if (!m_contents) {
+        m_contents = std::make_unique<std::vector<std::unique_ptr<ItemRef>>>();
+        m_contents->reserve(4);
+    }
+    m_contents->push_back(std::move(ref));
 }
 
 std::unique_ptr<ItemRef> TZVBObject::TakeContent(const ItemRef* ref)
 {
-    for (auto it = m_contents.begin(); it != m_contents.end(); ++it) {
+    if (!m_contents)
+        return nullptr;
+    for (auto it = m_contents->begin(); it != m_contents->end(); ++it) {
         if (it->get() == ref) {
             std::unique_ptr<ItemRef> taken = std::move(*it);
-            m_contents.erase(it);
+            m_contents->erase(it);
             if (TItemTree* tree = Tree(); tree && taken->Item())
                 tree->UnindexId(taken->Item()->Id());
             return taken;
@@ -355,9 +367,11 @@ std::unique_ptr<ItemRef> TZVBObject::TakeContent(const ItemRef* ref)
 void TZVBObject::ClearContents()
 {
     TItemTree* tree = Tree();
-    while (!m_contents.empty()) {
-        if (tree && m_contents.back()->Item())
-            tree->UnindexId(m_contents.back()->Item()->Id());
-        m_contents.pop_back();
+    if (!m_contents)
+        return;
+    while (!m_contents->empty()) {
+        if (tree && m_contents->back()->Item())
+            tree->UnindexId(m_contents->back()->Item()->Id());
+        m_contents->pop_back();
     }
 }

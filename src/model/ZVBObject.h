@@ -59,7 +59,7 @@ public:
     const QString& Value() const { return m_value; }
     const QString& Comment() const { return m_comment; }
     void SetComment(const QString& comment);
-    const std::vector<std::unique_ptr<ItemRef>>& Contents() const { return m_contents; }
+    const std::vector<std::unique_ptr<ItemRef>>& Contents() const;
     TTreeNode* Node() const { return m_node; }
     int Due() const { return m_due; }
     int DueCount() const { return m_dueCount; }
@@ -148,7 +148,9 @@ private:
     QString m_title;
     QString m_value;
     QString m_comment;
-    std::vector<std::unique_ptr<ItemRef>> m_contents;
+    // Made with the first content: most items are leaves that never hold
+    // any, and a pointer costs them a third of an empty list.
+    std::unique_ptr<std::vector<std::unique_ptr<ItemRef>>> m_contents;
     TTreeNode* m_node = nullptr;
     int m_due = 0;
     int m_dueCount = 0;
