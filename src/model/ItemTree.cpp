@@ -166,34 +166,38 @@ void TItemTree::SortChildren(TTreeNode* parent)
     auto& siblings = parent ? parent->m_children : m_top;
     if (siblings.size() < 2)
         return;
-    const auto less = [](const std::unique_ptr<TTreeNode>& a, const std::unique_ptr<TTreeNode>& b) {
-        return CompareItems(a->Item(), b->Item()) < 0;
-    };
-    if (std::is_sorted(siblings.begin(), siblings.end(), less))
-        return;
-    Notify([&](TreeObserver& o) { o.ChildrenAboutToBeSorted(parent); });
     // The keys sit beside the nodes, so comparing does not chase a node, its
-    // cell and its item each time (a bulk import sorts many thousands).
+    // cell and its item each time (a bulk import sorts many thousands), and
+    // their prefixes mostly settle the order without reading the titles.
     struct Keyed
     {
         bool folder;
+        TextRules::CasePrefix prefix;
         const QString* title;
-        std::unique_ptr<TTreeNode> node;
+        std::size_t at;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(siblings.size());
-    for (auto& node : siblings) {
-        const TZVBObject* item = node->Item();
+    for (std::size_t at = 0; at < siblings.size(); ++at) {
+        const TZVBObject* item = siblings[at]->Item();
         static const QString none;
-        keyed.push_back({item && item->ClassCode() == ClassCode::Folder, item ? &item->Title() : &none, std::move(node)});
+        const QString* title = item ? &item->Title() : &none;
+        keyed.push_back({item && item->ClassCode() == ClassCode::Folder, TextRules::CasePrefixOf(*title), title, at});
     }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+    const auto less = [](const Keyed& a, const Keyed& b) {
         if (a.folder != b.folder)
             return a.folder;
-        return TextRules::CompareWithoutCase(*a.title, *b.title) < 0;
-    });
-    for (size_t i = 0; i < keyed.size(); ++i)
-        siblings[i] = std::move(keyed[i].node);
+        return TextRules::CompareWithoutCase(a.prefix, *a.title, b.prefix, *b.title) < 0;
+    };
+    if (std::is_sorted(keyed.begin(), keyed.end(), less))
+        return;
+    Notify([&](TreeObserver& o) { o.ChildrenAboutToBeSorted(parent); });
+    std::stable_sort(keyed.begin(), keyed.end(), less);
+    std::vector<std::unique_ptr<TTreeNode>> sorted;
+    sorted.reserve(siblings.size());
+    for (const Keyed& key : keyed)
+        sorted.push_back(std::move(siblings[key.at]));
+    siblings.swap(sorted);
     Renumber(siblings);
     Invalidate();
     Notify([&](TreeObserver& o) { o.ChildrenSorted(parent); });

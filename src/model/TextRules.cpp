@@ -3,6 +3,7 @@
 #include "model/SharedTexts.h"
 
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace TextRules {
@@ -236,9 +237,16 @@ QString DigitsOnly(QStringView text)
     return digits;
 }
 
+namespace {
+char16_t LowerAscii(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+}
+} // namespace
+
 int CompareWithoutCase(QStringView a, QStringView b)
 {
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    const auto lower = LowerAscii;
     const qsizetype common = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < common; ++i) {
         const char16_t x = a[i].unicode();
@@ -249,6 +257,43 @@ int CompareWithoutCase(QStringView a, QStringView b)
             return int(lower(x)) - int(lower(y));
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+CasePrefix CasePrefixOf(QStringView text)
+{
+    constexpr int kChars = 16;
+    CasePrefix prefix;
+    prefix.exact = kChars;
+    for (int i = 0; i < kChars && i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        // A NUL would pack as the end does.
+        if (c >= 0x80 || c == 0) {
+            prefix.exact = i;
+            break;
+        }
+        std::uint64_t& word = i < 8 ? prefix.high : prefix.low;
+        word |= std::uint64_t(LowerAscii(c)) << (8 * (7 - i % 8));
+    }
+    prefix.whole = prefix.exact == kChars && text.size() <= kChars;
+    return prefix;
+}
+
+int CompareWithoutCase(const CasePrefix& pa, QStringView a, const CasePrefix& pb, QStringView b)
+{
+    // The first character where the prefixes differ decides when both hold
+    // it as it compares. The end of a text packs as 0, below every
+    // character, so the text that ends there comes first, as it should.
+    const int exact = std::min(pa.exact, pb.exact);
+    if (const std::uint64_t differ = pa.high ^ pb.high) {
+        if (std::countl_zero(differ) / 8 < exact)
+            return pa.high < pb.high ? -1 : 1;
+    } else if (const std::uint64_t differLow = pa.low ^ pb.low) {
+        if (8 + std::countl_zero(differLow) / 8 < exact)
+            return pa.low < pb.low ? -1 : 1;
+    } else if (pa.whole && pb.whole) {
+        return 0;
+    }
+    return CompareWithoutCase(a, b);
 }
 
 } // namespace TextRules

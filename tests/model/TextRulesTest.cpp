@@ -98,6 +98,35 @@ TEST(TextRules, CompareWithoutCaseOrdersAsQtDoes)
     }
 }
 
+// The packed prefixes must order every pair as the texts do: around the
+// eighth and sixteenth characters, where a letter beyond ASCII or a NUL sits inside the
+// prefix, and where one text is the start of the other.
+TEST(TextRules, CasePrefixesOrderAsTheTextsDo)
+{
+    QStringList texts = {u""_s, u"a"_s, u"A"_s, u"Zoë"_s, u"Zoe"_s, u"ZOË Dubois"_s, u"Zoa"_s, u"Ärger"_s, u"arger"_s,
+                         u"\uFF21"_s, u"😀a"_s, u"ß"_s, u"SS"_s, u"a b"_s, u"a\u00A0b"_s};
+    const QString base = u"hugo tanaka and sons"_s;
+    for (qsizetype length = 6; length <= 18; ++length) {
+        texts.append(base.left(length));
+        texts.append(base.left(length).toUpper());
+        QString accented = base.left(length);
+        accented[length - 1] = u'é';
+        texts.append(accented);
+        QString withNul = base.left(length);
+        withNul[length - 1] = QChar(u'\0');
+        texts.append(withNul);
+        texts.append(withNul + u'b');
+    }
+    const auto sign = [](int v) { return (v > 0) - (v < 0); };
+    for (const QString& a : texts) {
+        const CasePrefix pa = CasePrefixOf(a);
+        for (const QString& b : texts) {
+            EXPECT_EQ(sign(CompareWithoutCase(pa, a, CasePrefixOf(b), b)), sign(CompareWithoutCase(a, b)))
+                << a.toStdString() << " vs " << b.toStdString();
+        }
+    }
+}
+
 // The search for characters to clean looks at four at a time: each one is
 // found in every position, and its neighbours among the low characters
 // (tab, other controls) or just above them are not mistaken for one.
