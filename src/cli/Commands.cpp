@@ -11,8 +11,7 @@
 std::vector<CliCommand> CoreCommands()
 {
     std::vector<CliCommand> all;
-    for (auto group : {DatabaseCommands, ImportCommands, DelimitedCommands, ExportCommands, FindCommands,
-                       TelephonyCommands, RemoteCommands})
+    for (auto group : {DatabaseCommands, ImportCommands, DelimitedCommands, ExportCommands, FindCommands})
         for (CliCommand& c : group())
             all.push_back(std::move(c));
     return all;
@@ -21,6 +20,20 @@ std::vector<CliCommand> CoreCommands()
 const std::vector<CliCommand>& FullOnlyCommandTexts()
 {
     static const std::vector<CliCommand> texts = {
+        {QStringLiteral("dial-string"), QStringLiteral("dial-string NUMBER"),
+         QStringLiteral("print the dial string the dial settings give for NUMBER"), {}},
+        {QStringLiteral("devices"), QStringLiteral("devices [--port PATH]..."),
+         QStringLiteral("list the line devices: index, name, state"), {}},
+        {QStringLiteral("dial"), QStringLiteral("dial NUMBER [--device N | --port PATH] [--hangup-after SECONDS]"),
+         QStringLiteral("dial NUMBER, print each call state, hang up on Enter"), {}},
+        {QStringLiteral("calls"), QStringLiteral("calls [--device N | --port PATH] [--count N]"),
+         QStringLiteral("print incoming calls' caller ID and keep them in the call history"), {}},
+        {QStringLiteral("source"), QStringLiteral("source PATH [URL|FILE] [--replace]"),
+         QStringLiteral("show or set a folder's source; an empty one makes it a plain folder"), {}, true},
+        {QStringLiteral("refresh"), QStringLiteral("refresh PATH"),
+         QStringLiteral("fetch a remote folder's source and print how many items it holds"), {}, true},
+        {QStringLiteral("browser-url"), QStringLiteral("browser-url"),
+         QStringLiteral("print the address and title of the browser's current page"), {}},
         {QStringLiteral("carddav"),
          QStringLiteral("carddav bind PATH URL --user NAME [--password-file FILE] | carddav unbind PATH"),
          QStringLiteral("bind the folder at PATH to a CardDAV address book (URL: the book, or only the server) or "

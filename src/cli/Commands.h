@@ -26,16 +26,15 @@ std::vector<CliCommand> DelimitedCommands();
 std::vector<CliCommand> FindCommands();
 std::vector<CliCommand> ImportCommands();
 std::vector<CliCommand> ExportCommands();
-std::vector<CliCommand> TelephonyCommands();
-std::vector<CliCommand> RemoteCommands();
 
 // All of those, in the order --help lists them.
 std::vector<CliCommand> CoreCommands();
 
-// The subcommands that print or use the desktop's secret store ("report",
-// "labels", "carddav", "sync"). Their code lives in zendrivo-cli-full, so
-// that every other command starts without loading the printing, GUI and
-// D-Bus libraries; zendrivo-cli hands them to that program. This is the one
+// The subcommands that use the network, the telephone line, the printer or
+// the desktop's secret store ("refresh", "dial", "report", "sync", ...).
+// Their code lives in zendrivo-cli-full, so that every other command starts
+// without loading the network, printing, GUI and D-Bus libraries;
+// zendrivo-cli hands them to that program. This is the one
 // list of their names and help texts; run is left empty here.
 const std::vector<CliCommand>& FullOnlyCommandTexts();
 // The entry of that list called name, run by run.

@@ -25,7 +25,8 @@ TEST(FullProgram, EverydayCommandsLoadOnlyTheCore)
 {
     const QString lean = LoadedLibraries(QStringLiteral(ZENDRIVO_CLI_PATH));
     ASSERT_TRUE(lean.contains(QStringLiteral("libQt6Core"))) << lean.toStdString();
-    for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "libQt6DBus", "keychain"})
+    for (const char* library :
+         {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "libQt6DBus", "keychain", "libQt6Network"})
         EXPECT_FALSE(lean.contains(QLatin1String(library))) << library;
     EXPECT_TRUE(LoadedLibraries(QStringLiteral(ZENDRIVO_CLI_FULL_PATH)).contains(QStringLiteral("libQt6PrintSupport")));
 }

@@ -1,5 +1,5 @@
 #include "cli/CliSession.h"
-#include "cli/Commands.h"
+#include "cli/full/FullCommands.h"
 #include "comm/CallHistory.h"
 #include "comm/DialString.h"
 #include "comm/ModemDirectory.h"
@@ -255,14 +255,7 @@ int Calls(const QStringList& args, QTextStream& out)
 
 std::vector<CliCommand> TelephonyCommands()
 {
-    return {
-        {QStringLiteral("dial-string"), QStringLiteral("dial-string NUMBER"),
-         QStringLiteral("print the dial string the dial settings give for NUMBER"), DialStringCommand},
-        {QStringLiteral("devices"), QStringLiteral("devices [--port PATH]..."),
-         QStringLiteral("list the line devices: index, name, state"), Devices},
-        {QStringLiteral("dial"), QStringLiteral("dial NUMBER [--device N | --port PATH] [--hangup-after SECONDS]"),
-         QStringLiteral("dial NUMBER, print each call state, hang up on Enter"), Dial},
-        {QStringLiteral("calls"), QStringLiteral("calls [--device N | --port PATH] [--count N]"),
-         QStringLiteral("print incoming calls' caller ID and keep them in the call history"), Calls},
-    };
+    return {FullOnlyCommand(QStringLiteral("dial-string"), DialStringCommand),
+            FullOnlyCommand(QStringLiteral("devices"), Devices), FullOnlyCommand(QStringLiteral("dial"), Dial),
+            FullOnlyCommand(QStringLiteral("calls"), Calls)};
 }

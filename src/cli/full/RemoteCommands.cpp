@@ -1,5 +1,5 @@
 #include "cli/CliSession.h"
-#include "cli/Commands.h"
+#include "cli/full/FullCommands.h"
 #include "comm/HttpRemoteFetcher.h"
 #include "comm/TBrowserDDE.h"
 #include "model/ClassCodes.h"
@@ -95,12 +95,6 @@ int BrowserUrl(const QStringList& args, QTextStream& out)
 
 std::vector<CliCommand> RemoteCommands()
 {
-    return {
-        {QStringLiteral("source"), QStringLiteral("source PATH [URL|FILE] [--replace]"),
-         QStringLiteral("show or set a folder's source; an empty one makes it a plain folder"), Source, true},
-        {QStringLiteral("refresh"), QStringLiteral("refresh PATH"),
-         QStringLiteral("fetch a remote folder's source and print how many items it holds"), Refresh, true},
-        {QStringLiteral("browser-url"), QStringLiteral("browser-url"),
-         QStringLiteral("print the address and title of the browser's current page"), BrowserUrl},
-    };
+    return {FullOnlyCommand(QStringLiteral("source"), Source), FullOnlyCommand(QStringLiteral("refresh"), Refresh),
+            FullOnlyCommand(QStringLiteral("browser-url"), BrowserUrl)};
 }
