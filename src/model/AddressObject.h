@@ -2,6 +2,8 @@
 
 #include "model/ZVBObject.h"
 
+#include <array>
+
 // A postal address. It keeps at least three lines in memory (more when the
 // dialog gave more); the record stores lines 1 to 3.
 class TAddressObject : public TZVBObject
@@ -17,6 +19,9 @@ public:
     const QString& PostalCode() const { return m_postalCode; }
     const QString& Country() const { return m_country; }
     void SetPlace(const QString& city, const QString& state, const QString& postalCode, const QString& country);
+    // The record's seven fields in their order: lines 1 to 3, city, state,
+    // postal code, country.
+    void SetFields(const std::array<QString, 7>& fields);
 
     void ReadDetails(const QString& line) override;
     QString WriteRecord(int level) const override;

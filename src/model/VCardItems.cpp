@@ -1,3 +1,4 @@
+#include "model/AddressObject.h"
 #include "model/Card.h"
 #include "model/Clock.h"
 #include "model/ItemCard.h"
@@ -26,23 +27,23 @@ void TakeContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card, 
         taken.push_back(at);
         const TCardProperty& property = card.At(at);
         int code = ClassCode::EMail;
-        QString details;
         QString value = property.ValueAt(0);
+        std::array<QString, 7> address;
         if (name == u"ADR") {
             code = ClassCode::Address;
-            QStringList parts;
             for (int i = 0; i < 7; ++i)
-                parts.append(TextRules::Clean(property.ValueAt(i)));
+                address[static_cast<size_t>(i)] = TextRules::Clean(property.ValueAt(i));
             if (foreign) {
-                parts.swapItemsAt(0, 2);
-                value = parts.at(0);
+                std::swap(address[0], address[2]);
+                value = address[0];
             }
-            details = u"{Addr}" + parts.join(u"~~");
         } else if (name == u"TEL") {
             code = property.Has(CardParameter::Fax) ? ClassCode::Fax : ClassCode::Phone;
         }
         const ItemHandle child =
-            CreateItem(code, property.ParameterDescription(), value, 0, details, node, QString());
+            CreateItem(code, property.ParameterDescription(), value, 0, QString(), node, QString());
+        if (code == ClassCode::Address)
+            static_cast<TAddressObject*>(child.Item())->SetFields(address);
         if (property.Has(CardParameter::Pref))
             *primaries.ForClass(code) = child.Item()->Title();
     }
