@@ -34,11 +34,7 @@ TZVBObject::~TZVBObject()
     }
 }
 
-const std::vector<std::unique_ptr<ItemRef>>& TZVBObject::Contents() const
-{
-    static const std::vector<std::unique_ptr<ItemRef>> none;
-    return m_contents ? *m_contents : none;
-}
+const std::vector<std::unique_ptr<ItemRef>> TZVBObject::kNoContents;
 
 TItemTree* TZVBObject::Tree() const
 {

@@ -59,7 +59,7 @@ public:
     const QString& Value() const { return m_value; }
     const QString& Comment() const { return m_comment; }
     void SetComment(const QString& comment);
-    const std::vector<std::unique_ptr<ItemRef>>& Contents() const;
+    const std::vector<std::unique_ptr<ItemRef>>& Contents() const { return m_contents ? *m_contents : kNoContents; }
     TTreeNode* Node() const { return m_node; }
     int Due() const { return m_due; }
     int DueCount() const { return m_dueCount; }
@@ -151,6 +151,7 @@ private:
     // Made with the first content: most items are leaves that never hold
     // any, and a pointer costs them a third of an empty list.
     std::unique_ptr<std::vector<std::unique_ptr<ItemRef>>> m_contents;
+    static const std::vector<std::unique_ptr<ItemRef>> kNoContents;
     TTreeNode* m_node = nullptr;
     int m_due = 0;
     int m_dueCount = 0;
