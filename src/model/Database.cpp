@@ -256,8 +256,7 @@ QByteArray DatabaseBytes(const TItemTree& tree)
     QByteArray bytes;
     bytes.reserve(tree.IdCount() * kBytesPerItem + 4096);
     bytes.append("{Params}\r\n");
-    for (int row = 0; row < tree.TopCount(); ++row)
-        RecordIO::WriteNodeTree(*tree.Top(row), 0, bytes);
+    RecordIO::WriteTree(tree, bytes);
     return bytes;
 }
 

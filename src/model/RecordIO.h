@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class TItemTree;
 class TTreeNode;
 class TZVBObject;
 
@@ -28,6 +29,8 @@ void WriteRecordTree(const TZVBObject& item, int level, QString& out);
 void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemoteContents = false);
 // The same as UTF-8 bytes.
 void WriteNodeTree(const TTreeNode& node, int level, QByteArray& out, bool withRemoteContents = false);
+// Every top node of the tree so, at level 0, as UTF-8 bytes.
+void WriteTree(const TItemTree& tree, QByteArray& out);
 
 // What a read found besides the items it made.
 struct ReadStats

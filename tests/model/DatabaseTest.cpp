@@ -4,6 +4,7 @@
 #include "model/Database.h"
 #include "model/Exceptions.h"
 #include "model/FolderObject.h"
+#include "model/RecordIO.h"
 #include "model/TreeOps.h"
 
 #include <QDir>
@@ -153,4 +154,33 @@ TEST_F(DatabaseTest, RemoteFoldersRefreshFromALocalFileOnlyWhenItIsNewer)
     folder->Refresh();
     EXPECT_EQ(ContentCount(folder), 0);
     EXPECT_GT(folder->LastRefresh(), 0.0);
+}
+
+// A large tree is written in two halves at once. Wherever the halves meet,
+// before, on or inside a remote folder, whose nodes below are never
+// written, the bytes must be those of one writer going through in order.
+TEST_F(DatabaseTest, ALargeTreeWrittenInTwoHalvesGivesTheBytesOfOneWriter)
+{
+    QByteArray shared;
+    for (int i = 1; i <= 150; ++i)
+        shared += "{1 0 }Shared " + QByteArray::number(i) + "~~~~~~" + QByteArray::number(i) + "\r\n{Fold}0\r\n";
+    WriteAll(Path("shared.zvd"), shared);
+    TTreeNode* many = AddContainer(root, 3, QStringLiteral("Many"));
+    for (int i = 0; i < 20000; ++i)
+        AddLeaf(many, 6, QStringLiteral("Phone %1").arg(i), QString::number(5550000 + i));
+    TTreeNode* remote = AddContainer(root, 0, QStringLiteral("Shared"), Path("shared.zvd"));
+    static_cast<TFolderObject*>(remote->Item())->Refresh();
+    ASSERT_EQ(remote->ChildCount(), 150);
+
+    const auto oneWriter = [this] {
+        QByteArray bytes("{Params}\r\n");
+        RecordIO::WriteNodeTree(*tree.Top(0), 0, bytes);
+        return bytes;
+    };
+    // Folders after the remote one move the middle from inside it to past it.
+    for (int after = 0; after <= 160; ++after) {
+        if (after > 0)
+            AddContainer(root, 0, QStringLiteral("After %1").arg(after));
+        ASSERT_EQ(DatabaseBytes(tree), oneWriter()) << after << " folders after the remote one";
+    }
 }
