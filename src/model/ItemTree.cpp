@@ -178,7 +178,9 @@ void TItemTree::SortChildren(TTreeNode* parent)
     };
     std::vector<Keyed> keyed;
     keyed.reserve(siblings.size());
+    const auto sibling = [&siblings](int i) { return siblings[static_cast<std::size_t>(i)].get(); };
     for (std::size_t at = 0; at < siblings.size(); ++at) {
+        PrefetchAhead(sibling, static_cast<int>(at), static_cast<int>(siblings.size()));
         const TZVBObject* item = siblings[at]->Item();
         static const QString none;
         const QString* title = item ? &item->Title() : &none;

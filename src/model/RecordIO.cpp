@@ -137,6 +137,7 @@ void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out)
     if (outermostRemote)
         at = tree.PositionOf(outermostRemote) + tree.SubtreeSizeOf(outermostRemote);
     while (at < end) {
+        PrefetchAhead([&tree](int i) { return tree.NodeAt(i); }, at, end);
         const TTreeNode* node = tree.NodeAt(at);
         const TZVBObject* item = node->Item();
         if (item->IsRemote()) {
