@@ -1,7 +1,6 @@
 #include "model/ItemIdGenerator.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include <sys/random.h>
 #include <time.h>
@@ -52,9 +51,9 @@ void ItemIdGenerator::Seed(int ij, int kl)
     int j = ij % 177 + 2;
     int k = (kl / 169) % 178 + 1;
     int l = kl % 169;
-    for (long double& cell : m_u) {
-        long double s = 0.0L;
-        long double t = 0.5L;
+    for (double& cell : m_u) {
+        double s = 0.0;
+        double t = 0.5;
         for (int bit = 0; bit < 24; ++bit) {
             const int m = (((i * j) % 179) * k) % 179;
             i = j;
@@ -63,39 +62,40 @@ void ItemIdGenerator::Seed(int ij, int kl)
             l = (53 * l + 1) % 169;
             if ((l * m) % 64 >= 32)
                 s += t;
-            t *= 0.5L;
+            t *= 0.5;
         }
         cell = s;
     }
-    m_c = 362436.0L / 16777216.0L;
-    m_cd = 7654321.0L / 16777216.0L;
-    m_cm = 16777213.0L / 16777216.0L;
+    m_c = 362436.0 / 16777216.0;
+    m_cd = 7654321.0 / 16777216.0;
+    m_cm = 16777213.0 / 16777216.0;
     m_i97 = 96;
     m_j97 = 32;
 }
 
-long double ItemIdGenerator::Next()
+double ItemIdGenerator::Next()
 {
-    long double uni = m_u[static_cast<size_t>(m_i97)] - m_u[static_cast<size_t>(m_j97)];
-    if (uni < 0.0L)
-        uni += 1.0L;
+    double uni = m_u[static_cast<size_t>(m_i97)] - m_u[static_cast<size_t>(m_j97)];
+    if (uni < 0.0)
+        uni += 1.0;
     m_u[static_cast<size_t>(m_i97)] = uni;
     if (--m_i97 < 0)
         m_i97 = 96;
     if (--m_j97 < 0)
         m_j97 = 96;
     m_c -= m_cd;
-    if (m_c < 0.0L)
+    if (m_c < 0.0)
         m_c += m_cm;
     uni -= m_c;
-    if (uni < 0.0L)
-        uni += 1.0L;
+    if (uni < 0.0)
+        uni += 1.0;
     return uni;
 }
 
 std::int32_t ItemIdGenerator::NextId()
 {
-    return static_cast<std::int32_t>(std::floor(Next() * 2147450880.0L));
+    // Not negative, so truncating is taking the whole part.
+    return static_cast<std::int32_t>(Next() * 2147450880.0);
 }
 
 ItemIdGenerator& ItemIdGenerator::Shared()

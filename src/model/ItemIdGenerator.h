@@ -16,7 +16,7 @@ public:
     ItemIdGenerator(int ij, int kl);
 
     // The next uniform value in [0, 1).
-    long double Next();
+    double Next();
     // The whole part of Next() x 7FFF8000h: an id for a new item.
     std::int32_t NextId();
 
@@ -29,10 +29,14 @@ public:
 private:
     void Seed(int ij, int kl);
 
-    std::array<long double, 97> m_u{};
-    long double m_c = 0;
-    long double m_cd = 0;
-    long double m_cm = 0;
+    // Every value the generator holds or returns is a multiple of 2^-24 in
+    // [0, 1), and an id is below 2^31 with nine bits of fraction: a double
+    // holds them all exactly, so it gives the very sequence that wider
+    // types give, without the x87 arithmetic they cost.
+    std::array<double, 97> m_u{};
+    double m_c = 0;
+    double m_cd = 0;
+    double m_cm = 0;
     int m_i97 = 96;
     int m_j97 = 32;
 };

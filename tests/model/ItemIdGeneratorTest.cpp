@@ -14,7 +14,33 @@ TEST(ItemIdGenerator, ReproducesThePublishedSequence)
         generator.Next();
     const double expected[] = {6533892.0, 14220222.0, 7275067.0, 6172232.0, 8354498.0, 10633180.0};
     for (double value : expected)
-        EXPECT_EQ(std::floor(static_cast<double>(generator.Next() * 4096.0L * 4096.0L)), value);
+        EXPECT_EQ(std::floor(generator.Next() * 4096.0 * 4096.0), value);
+}
+
+// Ids drawn for given seeds, as the generator has always drawn them: a
+// change of its arithmetic must not change one of them.
+TEST(ItemIdGenerator, DrawsTheIdsItAlwaysDrew)
+{
+    struct Drawn
+    {
+        int ij, kl;
+        std::int32_t first[4];
+        std::int32_t after200004;
+    };
+    const Drawn cases[] = {
+        {1802, 9373, {249944090, 2071961087, 1896135546, 902974893}, 1544720877},
+        {0, 0, {741120723, 172102461, 382770095, 1419677537}, 1275154942},
+        {31328, 30081, {1525396627, 173834915, 1951090740, 1632032696}, 1748721476},
+        {12345, 6789, {330546636, 199110177, 1800380591, 555569122}, 352789240},
+    };
+    for (const Drawn& c : cases) {
+        ItemIdGenerator generator(c.ij, c.kl);
+        for (std::int32_t id : c.first)
+            EXPECT_EQ(generator.NextId(), id) << c.ij << ", " << c.kl;
+        for (int i = 0; i < 200000; ++i)
+            generator.NextId();
+        EXPECT_EQ(generator.NextId(), c.after200004) << c.ij << ", " << c.kl;
+    }
 }
 
 TEST(ItemIdGenerator, NewIdsReplaceZeroAndStayBelowTheLimit)
