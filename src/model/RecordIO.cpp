@@ -151,6 +151,15 @@ void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out)
 }
 } // namespace
 
+namespace {
+bool g_writeInTwoHalves = false;
+} // namespace
+
+void WriteInTwoHalves(bool on)
+{
+    g_writeInTwoHalves = on;
+}
+
 void WriteTree(const TItemTree& tree, QByteArray& out)
 {
     // The tree's depth-first list is made here, before another thread reads it.
@@ -159,7 +168,7 @@ void WriteTree(const TItemTree& tree, QByteArray& out)
     // of its own into a buffer of its own: the time goes into reading items
     // from all over memory, which two cores do side by side.
     constexpr int kItemsToSplit = 20000;
-    if (count < 2 || tree.IdCount() < kItemsToSplit) {
+    if (!g_writeInTwoHalves || count < 2 || tree.IdCount() < kItemsToSplit) {
         WriteFlatRange(tree, 0, count, out);
         return;
     }

@@ -31,6 +31,12 @@ void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemo
 void WriteNodeTree(const TTreeNode& node, int level, QByteArray& out, bool withRemoteContents = false);
 // Every top node of the tree so, at level 0, as UTF-8 bytes.
 void WriteTree(const TItemTree& tree, QByteArray& out);
+// Lets WriteTree write a large tree in two halves at once. Off unless a
+// program turns it on: the first thread a process starts costs every later
+// malloc and free of that process glibc's single-threaded fast path, which
+// a long-lived program that has no threads yet would pay for good. A
+// command-line run, which ends after its save, turns it on.
+void WriteInTwoHalves(bool on);
 
 // What a read found besides the items it made.
 struct ReadStats

@@ -172,6 +172,11 @@ TEST_F(DatabaseTest, ALargeTreeWrittenInTwoHalvesGivesTheBytesOfOneWriter)
     static_cast<TFolderObject*>(remote->Item())->Refresh();
     ASSERT_EQ(remote->ChildCount(), 150);
 
+    RecordIO::WriteInTwoHalves(true);
+    struct Reset
+    {
+        ~Reset() { RecordIO::WriteInTwoHalves(false); }
+    } reset;
     const auto oneWriter = [this] {
         QByteArray bytes("{Params}\r\n");
         RecordIO::WriteNodeTree(*tree.Top(0), 0, bytes);
