@@ -28,13 +28,10 @@ TZVBObject::~TZVBObject()
     }
     // Whoever deletes an item has taken it and its Contents out of the
     // tree's id index already.
-    if (m_contents) {
-        while (!m_contents->empty())
-            m_contents->pop_back();
-    }
+    while (!m_contents.Empty())
+        m_contents.PopBack();
 }
 
-const std::vector<std::unique_ptr<ItemRef>> TZVBObject::kNoContents;
 
 TItemTree* TZVBObject::Tree() const
 {
@@ -335,39 +332,23 @@ void TZVBObject::AppendContent(std::unique_ptr<ItemRef> ref)
 {
     if (TItemTree* tree = Tree(); tree && ref && ref->Item())
         tree->IndexId(ref->Item()->Id());
-    // Most holders get a few items (a person's address, phones and mail):
-    // room for four at once spares the growth by one, two and four.
-    if (!m_contents) {
-        m_contents = std::make_unique<std::vector<std::unique_ptr<ItemRef>>>();
-        m_contents->reserve(4);
-    }
-    m_contents->push_back(std::move(ref));
+    m_contents.PushBack(std::move(ref));
 }
 
 std::unique_ptr<ItemRef> TZVBObject::TakeContent(const ItemRef* ref)
 {
-    if (!m_contents)
-        return nullptr;
-    for (auto it = m_contents->begin(); it != m_contents->end(); ++it) {
-        if (it->get() == ref) {
-            std::unique_ptr<ItemRef> taken = std::move(*it);
-            m_contents->erase(it);
-            if (TItemTree* tree = Tree(); tree && taken->Item())
-                tree->UnindexId(taken->Item()->Id());
-            return taken;
-        }
-    }
-    return nullptr;
+    std::unique_ptr<ItemRef> taken = m_contents.Take(ref);
+    if (TItemTree* tree = Tree(); tree && taken && taken->Item())
+        tree->UnindexId(taken->Item()->Id());
+    return taken;
 }
 
 void TZVBObject::ClearContents()
 {
     TItemTree* tree = Tree();
-    if (!m_contents)
-        return;
-    while (!m_contents->empty()) {
-        if (tree && m_contents->back()->Item())
-            tree->UnindexId(m_contents->back()->Item()->Id());
-        m_contents->pop_back();
+    while (!m_contents.Empty()) {
+        if (const TZVBObject* last = m_contents.View().back()->Item(); tree && last)
+            tree->UnindexId(last->Id());
+        m_contents.PopBack();
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ClassCodes.h"
+#include "model/ContentList.h"
 #include "model/TextRules.h"
 
 #include <QList>
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <vector>
 
 class ItemRef;
@@ -59,7 +61,7 @@ public:
     const QString& Value() const { return m_value; }
     const QString& Comment() const { return m_comment; }
     void SetComment(const QString& comment);
-    const std::vector<std::unique_ptr<ItemRef>>& Contents() const { return m_contents ? *m_contents : kNoContents; }
+    std::span<const std::unique_ptr<ItemRef>> Contents() const { return m_contents.View(); }
     TTreeNode* Node() const { return m_node; }
     int Due() const { return m_due; }
     int DueCount() const { return m_dueCount; }
@@ -148,10 +150,7 @@ private:
     QString m_title;
     QString m_value;
     QString m_comment;
-    // Made with the first content: most items are leaves that never hold
-    // any, and a pointer costs them a third of an empty list.
-    std::unique_ptr<std::vector<std::unique_ptr<ItemRef>>> m_contents;
-    static const std::vector<std::unique_ptr<ItemRef>> kNoContents;
+    ContentList m_contents;
     TTreeNode* m_node = nullptr;
     int m_due = 0;
     int m_dueCount = 0;
