@@ -5,9 +5,27 @@
 #include "model/Card.h"
 
 namespace {
+bool IsSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// As QByteArrayView::trimmed(), inline: a head's parts are a few letters
+// long, and every line of a file has some.
+QByteArrayView Trimmed(QByteArrayView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && IsSpace(text[start]))
+        ++start;
+    while (end > start && IsSpace(text[end - 1]))
+        --end;
+    return text.sliced(start, end - start);
+}
+
 QByteArrayView Unquoted(QByteArrayView text)
 {
-    text = text.trimmed();
+    text = Trimmed(text);
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
         return text.sliced(1, text.size() - 2);
     return text;
@@ -38,7 +56,7 @@ template <typename Separator, typename F> void ForEachPart(QByteArrayView text, 
         if (i < text.size() && text[i] == '"') {
             quoted = !quoted;
         } else if (i == text.size() || (!quoted && isSeparator(text[i]))) {
-            const QByteArrayView part = text.sliced(start, i - start).trimmed();
+            const QByteArrayView part = Trimmed(text.sliced(start, i - start));
             if (!part.isEmpty())
                 f(part);
             start = i + 1;
@@ -80,8 +98,10 @@ bool VCardHead::Scan(QByteArrayView line)
     };
     ForEachPart(line.first(end), IsSemicolon, [&](QByteArrayView part) {
         if (std::exchange(first, false)) {
-            const qsizetype dot = part.lastIndexOf('.');
-            name = dot < 0 ? part : part.sliced(dot + 1);
+            qsizetype dot = part.size();
+            while (dot > 0 && part[dot - 1] != '.')
+                --dot;
+            name = part.sliced(dot);
             return;
         }
         const qsizetype equals = part.indexOf('=');
@@ -89,7 +109,7 @@ bool VCardHead::Scan(QByteArrayView line)
             ForEachPart(part, IsListSeparator, setType);
             return;
         }
-        const QByteArrayView key = part.first(equals).trimmed();
+        const QByteArrayView key = Trimmed(part.first(equals));
         const QByteArrayView value = Unquoted(part.sliced(equals + 1));
         if (Is(key, "TYPE")) {
             ForEachPart(value, IsComma, setType);

@@ -70,6 +70,22 @@ bool NeedsSplitting(const QString& text, Escapes escapes)
     }
     return false;
 }
+
+// Values without a backslash or a double quote are cut at the separators
+// and copied out as they stand, without a buffer to unescape into.
+QStringList SplitPlain(QStringView text, bool atCommas)
+{
+    QStringList values;
+    values.reserve(text.count(u';') + (atCommas ? text.count(u',') : 0) + 1);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == u';' || (atCommas && text[i] == u',')) {
+            values.append(text.sliced(start, i - start).toString());
+            start = i + 1;
+        }
+    }
+    return values;
+}
 } // namespace
 
 QStringList Split(const QString& whole, Escapes escapes)
@@ -80,6 +96,9 @@ QStringList Split(const QString& whole, Escapes escapes)
     QStringView text(whole);
     while (!text.isEmpty() && text.front() == u' ')
         text = text.sliced(1);
+    const bool atCommas = escapes != Escapes::Version3;
+    if (!text.contains(u'\\') && !(atCommas && text.contains(u'"')))
+        return SplitPlain(text, atCommas);
     // Each value is unescaped into the front of one buffer and copied out;
     // the last one keeps the buffer.
     QStringList values;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHash>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -53,17 +54,41 @@ int BitOf(QStringView name)
     return -1;
 }
 
+namespace {
+// The table's names in capitals with their lengths, for the bytes of card
+// files: every parameter word of a file is looked up here.
+struct UpperName
+{
+    char text[12] = {};
+    qsizetype size = 0;
+};
+
+constexpr std::array<UpperName, kCount> kUpperNames = [] {
+    std::array<UpperName, kCount> names{};
+    for (int bit = 0; bit < kCount; ++bit) {
+        const std::u16string_view name(kTable[bit].name);
+        for (size_t i = 0; i < name.size(); ++i) {
+            const char16_t c = name[i];
+            names[size_t(bit)].text[i] = static_cast<char>(c >= u'a' && c <= u'z' ? c - 32 : c);
+        }
+        names[size_t(bit)].size = qsizetype(name.size());
+    }
+    return names;
+}();
+static_assert(std::char_traits<char16_t>::length(u"POWERSHARE") < sizeof(UpperName::text));
+} // namespace
+
 // The table's names are ASCII, and no Latin-1 letter beyond it folds to
 // one; entries of another length are passed over without a comparison.
 int BitOf(QByteArrayView name)
 {
-    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; };
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; };
     for (int bit = 0; bit < kCount; ++bit) {
-        const std::u16string_view entry(kTable[bit].name);
-        if (qsizetype(entry.size()) != name.size())
+        const UpperName& entry = kUpperNames[size_t(bit)];
+        if (entry.size != name.size())
             continue;
         qsizetype i = 0;
-        while (i < name.size() && upper(static_cast<unsigned char>(name[i])) == upper(entry[size_t(i)]))
+        while (i < name.size() && upper(name[i]) == entry.text[i])
             ++i;
         if (i == name.size())
             return bit;

@@ -9,53 +9,73 @@
 #include "model/TextRules.h"
 #include "model/TreeNode.h"
 
+#include <QVarLengthArray>
+
 // vCard reading and writing of persons and organizations.
 namespace {
 
-// One child per property of the name, the property removed when done; the
-// preferred one becomes the primary link of its kind.
-void TakeContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card, QStringView name)
+// The kinds of contact point a card holds, in the order they become children.
+enum class ContactKind : signed char { None = -1, Address, EMail, Phone };
+
+ContactKind KindOf(const TCardProperty& property)
 {
-    // Other programs' cards (those with a version line) give the address as
-    // post-office box, extended address, street; ours give lines 1 to 3.
-    const bool foreign = card.Find(u"VERSION") != nullptr;
-    TTreeNode* node = owner->Node();
-    std::vector<int> taken;
-    for (int at = 0; at < card.Count(); ++at) {
-        if (!card.At(at).IsNamed(name))
-            continue;
-        taken.push_back(at);
-        const TCardProperty& property = card.At(at);
-        int code = ClassCode::EMail;
-        QString value = property.ValueAt(0);
-        std::array<QString, 7> address;
-        if (name == u"ADR") {
-            code = ClassCode::Address;
-            for (int i = 0; i < 7; ++i)
-                address[static_cast<size_t>(i)] = TextRules::Clean(property.ValueAt(i));
-            if (foreign) {
-                std::swap(address[0], address[2]);
-                value = address[0];
-            }
-        } else if (name == u"TEL") {
-            code = property.Has(CardParameter::Fax) ? ClassCode::Fax : ClassCode::Phone;
-        }
-        const ItemHandle child =
-            CreateItem(code, property.ParameterDescription(), value, 0, QString(), node, QString());
-        if (code == ClassCode::Address)
-            static_cast<TAddressObject*>(child.Item())->SetFields(address);
-        if (property.Has(CardParameter::Pref))
-            *primaries.ForClass(code) = child.Item()->Title();
-    }
-    for (auto at = taken.rbegin(); at != taken.rend(); ++at)
-        card.Delete(*at);
+    if (property.IsNamed(u"ADR"))
+        return ContactKind::Address;
+    if (property.IsNamed(u"EMAIL"))
+        return ContactKind::EMail;
+    if (property.IsNamed(u"TEL"))
+        return ContactKind::Phone;
+    return ContactKind::None;
 }
 
+// A child for the property; the preferred one becomes the primary link of
+// its kind.
+void TakeContactPoint(TZVBObject* owner, PrimaryLinks& primaries, const TCardProperty& property, ContactKind kind,
+                      bool foreign)
+{
+    int code = ClassCode::EMail;
+    QString value = property.ValueAt(0);
+    std::array<QString, 7> address;
+    if (kind == ContactKind::Address) {
+        code = ClassCode::Address;
+        for (int i = 0; i < 7; ++i)
+            address[static_cast<size_t>(i)] = TextRules::Clean(property.ValueAt(i));
+        // Other programs' cards (those with a version line) give the address as
+        // post-office box, extended address, street; ours give lines 1 to 3.
+        if (foreign) {
+            std::swap(address[0], address[2]);
+            value = address[0];
+        }
+    } else if (kind == ContactKind::Phone) {
+        code = property.Has(CardParameter::Fax) ? ClassCode::Fax : ClassCode::Phone;
+    }
+    const ItemHandle child =
+        CreateItem(code, property.ParameterDescription(), value, 0, QString(), owner->Node(), QString());
+    if (code == ClassCode::Address)
+        static_cast<TAddressObject*>(child.Item())->SetFields(address);
+    if (property.Has(CardParameter::Pref))
+        *primaries.ForClass(code) = child.Item()->Title();
+}
+
+// One child per address, e-mail and phone property (all addresses first,
+// then e-mail, then phones, each kind in the card's order) and the web
+// address; the properties taken are removed from the card.
 void ImportContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card)
 {
-    TakeContactPoints(owner, primaries, card, u"ADR");
-    TakeContactPoints(owner, primaries, card, u"EMAIL");
-    TakeContactPoints(owner, primaries, card, u"TEL");
+    const bool foreign = card.Find(u"VERSION") != nullptr;
+    QVarLengthArray<ContactKind, 64> kinds(card.Count());
+    for (int at = 0; at < card.Count(); ++at)
+        kinds[at] = KindOf(card.At(at));
+    for (const ContactKind kind : {ContactKind::Address, ContactKind::EMail, ContactKind::Phone}) {
+        for (int at = 0; at < card.Count(); ++at) {
+            if (kinds[at] == kind)
+                TakeContactPoint(owner, primaries, card.At(at), kind, foreign);
+        }
+    }
+    for (int at = card.Count() - 1; at >= 0; --at) {
+        if (kinds[at] != ContactKind::None)
+            card.Delete(at);
+    }
     const int url = card.IndexOf(u"URL");
     if (url < 0)
         return;
@@ -69,7 +89,8 @@ void ImportContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card
 const TCardProperty* Exactly(const TCard& card, QStringView name)
 {
     for (int i = 0; i < card.Count(); ++i) {
-        if (card.At(i).Name().compare(name, Qt::CaseInsensitive) == 0)
+        const QString& own = card.At(i).Name();
+        if (own.size() == name.size() && own.compare(name, Qt::CaseInsensitive) == 0)
             return &card.At(i);
     }
     return nullptr;
