@@ -4,6 +4,8 @@
 #include "exchange/VCardLineReader.h"
 #include "exchange/VCardValue.h"
 
+#include <algorithm>
+
 namespace VCardParser {
 
 namespace {
@@ -30,7 +32,9 @@ QString NameOf(QByteArrayView name)
                                      QStringLiteral("ORG"),   QStringLiteral("URL"),   QStringLiteral("BDAY"),
                                      QStringLiteral("NOTE")};
     for (const QString& known : kKnown) {
-        if (known.size() == name.size() && QLatin1StringView(name) == known)
+        const char16_t* letters = QStringView(known).utf16();
+        if (known.size() == name.size() &&
+            std::equal(name.begin(), name.end(), letters, [](char a, char16_t b) { return char16_t(uchar(a)) == b; }))
             return known;
     }
     return QString::fromLatin1(name);

@@ -2,6 +2,7 @@
 
 #include "exchange/AsciiWords.h"
 
+#include "model/CharLanes.h"
 #include "model/TextCodec.h"
 
 #include <QStringDecoder>
@@ -64,8 +65,20 @@ bool NeedsSplitting(const QString& text, Escapes escapes)
 {
     if (text.startsWith(u' '))
         return true;
-    for (const QChar c : text) {
-        if (c == u'\\' || c == u';' || (escapes != Escapes::Version3 && (c == u',' || c == u'"')))
+    const bool quotesAndCommas = escapes != Escapes::Version3;
+    const char16_t* chars = QStringView(text).utf16();
+    const qsizetype size = text.size();
+    qsizetype at = 0;
+    for (; at + 4 <= size; at += 4) {
+        using CharLanes::HasLane;
+        const std::uint64_t word = CharLanes::Load(chars + at);
+        if (HasLane(word, u'\\') || HasLane(word, u';') ||
+            (quotesAndCommas && (HasLane(word, u',') || HasLane(word, u'"'))))
+            return true;
+    }
+    for (; at < size; ++at) {
+        const char16_t c = chars[at];
+        if (c == u'\\' || c == u';' || (quotesAndCommas && (c == u',' || c == u'"')))
             return true;
     }
     return false;

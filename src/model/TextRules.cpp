@@ -1,5 +1,6 @@
 #include "model/TextRules.h"
 
+#include "model/CharLanes.h"
 #include "model/SharedTexts.h"
 
 #include <array>
@@ -9,23 +10,8 @@
 namespace TextRules {
 
 namespace {
-constexpr std::uint64_t kOnes = 0x0001000100010001ULL;
-constexpr std::uint64_t kHighs = 0x8000800080008000ULL;
-
-// Whether one of the four characters in word is c: a lane of word ^ c*4
-// that is zero shows in the high bits. Every field of every item passes
-// through the searches built on it.
-bool HasLane(std::uint64_t word, char16_t c)
-{
-    const std::uint64_t x = word ^ (kOnes * c);
-    return ((x - kOnes) & ~x & kHighs) != 0;
-}
-
-// Whether one of the four characters in word is below c (c at most 0x8000).
-bool HasBelow(std::uint64_t word, char16_t c)
-{
-    return ((word - kOnes * c) & ~word & kHighs) != 0;
-}
+using CharLanes::HasBelow;
+using CharLanes::HasLane;
 
 bool NeedsCleaning(QStringView text)
 {
@@ -34,8 +20,7 @@ bool NeedsCleaning(QStringView text)
     const qsizetype size = text.size();
     qsizetype at = 0;
     for (; at + 4 <= size; at += 4) {
-        std::uint64_t word;
-        std::memcpy(&word, chars + at, sizeof word);
+        const std::uint64_t word = CharLanes::Load(chars + at);
         // Line ends are among the few characters below 14: only then are
         // the four looked at one by one.
         if (HasLane(word, u'~') ||
@@ -91,8 +76,7 @@ qsizetype NextTilde(const char16_t* chars, qsizetype size, qsizetype from)
 {
     qsizetype at = from;
     for (; at + 4 <= size; at += 4) {
-        std::uint64_t word;
-        std::memcpy(&word, chars + at, sizeof word);
+        const std::uint64_t word = CharLanes::Load(chars + at);
         if (HasLane(word, u'~'))
             break;
     }
