@@ -12,25 +12,45 @@
 namespace LargePageHeap {
 
 #if defined(__GLIBC__) && defined(MADV_HUGEPAGE)
+namespace {
+
+constexpr std::uintptr_t kLargePage = std::uintptr_t(2) << 20;
+// The size field malloc writes in front of a chunk.
+constexpr std::uintptr_t kChunkHeader = 2 * sizeof(std::size_t);
+constexpr int kDefaultMmapMax = 65536;
+
+} // namespace
+
 bool Reserve(std::size_t bytes)
 {
     // Blocks up to glibc's largest threshold (32 MiB) come from the heap, and
     // the heap never shrinks: a shrunk and regrown heap would lose the advice.
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, INT32_MAX);
-    // The next growth of the heap asks for the whole stretch at once.
-    mallopt(M_TOP_PAD, static_cast<int>(bytes));
-    auto* const before = static_cast<char*>(sbrk(0));
-    // Larger than whatever is left at the top, so the heap must grow now.
+    // Only whole, aligned 2 MiB stretches get large pages, and a stretch
+    // that malloc touched before the advice keeps its 4 KiB pages for good.
+    // So the break moves to one chunk header short of the next boundary
+    // (malloc takes the skipped bytes for another user's and never touches
+    // them): the header of malloc's fresh top lands below the boundary, and
+    // everything above it is first touched after the advice.
+    auto* const current = static_cast<char*>(sbrk(0));
+    if (current == reinterpret_cast<char*>(-1))
+        return false;
+    const auto at = reinterpret_cast<std::uintptr_t>(current);
+    const std::uintptr_t boundary = (at + kChunkHeader + kLargePage - 1) & ~(kLargePage - 1);
+    if (boundary - kChunkHeader > at && sbrk(static_cast<intptr_t>(boundary - kChunkHeader - at)) == reinterpret_cast<void*>(-1))
+        return false;
+    // One block the size of the stretch grows the heap by all of it at once;
+    // the header malloc writes behind it lands in the stretch's last page.
     // Volatile, or the compiler drops an allocation that is freed unused.
-    void* volatile probe = std::malloc(std::size_t(4) << 20);
+    mallopt(M_MMAP_MAX, 0);
+    void* volatile probe = std::malloc(bytes);
     std::free(probe);
+    mallopt(M_MMAP_MAX, kDefaultMmapMax);
     auto* const after = static_cast<char*>(sbrk(0));
-    mallopt(M_TOP_PAD, 128 << 10);
-    if (before == reinterpret_cast<char*>(-1) || after <= before)
-        return false; // the heap could not grow in place; malloc mapped the probe elsewhere
-    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    auto* const start = reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(before) + page - 1) & ~(page - 1));
+    if (!probe || reinterpret_cast<std::uintptr_t>(after) < boundary + kLargePage)
+        return false; // the heap could not grow in place
+    auto* const start = reinterpret_cast<char*>(boundary);
     return madvise(start, static_cast<std::size_t>(after - start), MADV_HUGEPAGE) == 0;
 }
 #else
