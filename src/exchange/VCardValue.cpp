@@ -86,10 +86,10 @@ bool NeedsSplitting(const QString& text, Escapes escapes)
 
 // Values without a backslash or a double quote are cut at the separators
 // and copied out as they stand, without a buffer to unescape into.
-QStringList SplitPlain(QStringView text, bool atCommas)
+QStringList SplitPlain(QStringView text, bool atCommas, qsizetype separators)
 {
     QStringList values;
-    values.reserve(text.count(u';') + (atCommas ? text.count(u',') : 0) + 1);
+    values.reserve(separators + 1);
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
         if (i == text.size() || text[i] == u';' || (atCommas && text[i] == u',')) {
@@ -110,12 +110,22 @@ QStringList Split(const QString& whole, Escapes escapes)
     while (!text.isEmpty() && text.front() == u' ')
         text = text.sliced(1);
     const bool atCommas = escapes != Escapes::Version3;
-    if (!text.contains(u'\\') && !(atCommas && text.contains(u'"')))
-        return SplitPlain(text, atCommas);
+    // One look at every character: how many values at most, and whether
+    // any needs unescaping.
+    qsizetype separators = 0;
+    bool escaped = false;
+    for (const QChar c : text) {
+        if (c == u';' || (atCommas && c == u','))
+            ++separators;
+        else if (c == u'\\' || (atCommas && c == u'"'))
+            escaped = true;
+    }
+    if (!escaped)
+        return SplitPlain(text, atCommas, separators);
     // Each value is unescaped into the front of one buffer and copied out;
     // the last one keeps the buffer.
     QStringList values;
-    values.reserve(text.count(u';') + (escapes == Escapes::Version3 ? 0 : text.count(u',')) + 1);
+    values.reserve(separators + 1);
     QString buffer(text.size(), Qt::Uninitialized);
     QChar* out = buffer.data();
     qsizetype n = 0;

@@ -1,12 +1,11 @@
 #include "model/Journal.h"
 
+#include "model/Crc32.h"
+
 #include <QFile>
 #include <QFileInfo>
 
-#include <zlib.h>
-
 #include <algorithm>
-#include <limits>
 
 namespace Journal {
 
@@ -44,16 +43,7 @@ bool ParseTrailer(QByteArrayView tail, qint64* bodySize, quint32* checksum, qsiz
 
 quint32 Checksum(QByteArrayView bytes)
 {
-    uLong crc = ::crc32(0L, Z_NULL, 0);
-    const auto* data = reinterpret_cast<const Bytef*>(bytes.data());
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const auto step = static_cast<uInt>(std::min<qsizetype>(left, std::numeric_limits<uInt>::max()));
-        crc = ::crc32(crc, data, step);
-        data += step;
-        left -= step;
-    }
-    return static_cast<quint32>(crc);
+    return Crc32::Update(0, bytes.data(), static_cast<std::size_t>(bytes.size()));
 }
 
 QByteArray ClosingLine(QByteArrayView database)

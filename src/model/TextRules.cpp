@@ -120,13 +120,22 @@ QList<QString> SplitFields(QStringView text)
 
 QStringView NumberText(std::int64_t value, NumberRoom& room)
 {
+    // Two digits a step: every record carries three or four numbers, ids
+    // of ten digits among them.
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
     qsizetype at = qsizetype(room.size());
     // Counted in the unsigned range, so the lowest value has its digits too.
     std::uint64_t rest = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    do {
-        room[size_t(--at)] = static_cast<char16_t>(u'0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
+    while (rest >= 10) {
+        const char* pair = kPairs + 2 * (rest % 100);
+        room[size_t(--at)] = static_cast<char16_t>(pair[1]);
+        room[size_t(--at)] = static_cast<char16_t>(pair[0]);
+        rest /= 100;
+    }
+    if (rest != 0 || at == qsizetype(room.size()))
+        room[size_t(--at)] = static_cast<char16_t>(u'0' + rest);
     if (value < 0)
         room[size_t(--at)] = u'-';
     return QStringView(room.data() + at, qsizetype(room.size()) - at);

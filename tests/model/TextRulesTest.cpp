@@ -73,8 +73,10 @@ TEST(TextCodec, LinesAreUtf8OrWindows1252AndEndWithLfOrCrLf)
 
 TEST(TextRules, AppendNumberWritesWhatQStringNumberWrites)
 {
-    for (const std::int64_t value : {std::int64_t(0), std::int64_t(7), std::int64_t(-1), std::int64_t(2147483647),
-                                     std::int64_t(-2147483647) - 1, INT64_MAX, INT64_MIN}) {
+    // Digits go out two at a time: odd and even counts, and zeros inside.
+    for (const std::int64_t value : {std::int64_t(0), std::int64_t(7), std::int64_t(-1), std::int64_t(10),
+                                     std::int64_t(99), std::int64_t(100), std::int64_t(-105), std::int64_t(1000000007),
+                                     std::int64_t(2147483647), std::int64_t(-2147483647) - 1, INT64_MAX, INT64_MIN}) {
         QString text = QStringLiteral("x");
         TextRules::AppendNumber(text, value);
         EXPECT_EQ(text, u'x' + QString::number(value)) << value;
