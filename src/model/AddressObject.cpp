@@ -48,6 +48,9 @@ void TAddressObject::SetFields(const std::array<QString, 7>& fields)
 
 void TAddressObject::ReadDetails(const QString& line)
 {
+    // A new item is made with no details at all; it keeps its empty lines.
+    if (!line.startsWith(u"{Addr}"))
+        return;
     // A damaged record may hold fewer lines; the address still gets three,
     // the missing ones empty. The fields read are clean already.
     QStringList lines(3);

@@ -38,8 +38,9 @@ void TakeContactPoint(TZVBObject* owner, PrimaryLinks& primaries, const TCardPro
     std::array<QString, 7> address;
     if (kind == ContactKind::Address) {
         code = ClassCode::Address;
+        // Cleaned where the item takes them.
         for (int i = 0; i < 7; ++i)
-            address[static_cast<size_t>(i)] = TextRules::Clean(property.ValueAt(i));
+            address[static_cast<size_t>(i)] = property.ValueAt(i);
         // Other programs' cards (those with a version line) give the address as
         // post-office box, extended address, street; ours give lines 1 to 3.
         if (foreign) {
