@@ -8,6 +8,9 @@
 #include "model/TreeNode.h"
 #include "model/ZVBObject.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
 #include <optional>
 
 namespace VCardImport {
@@ -43,6 +46,18 @@ int ImportCards(TVCardFile& file, TTreeNode* target, const OrganizationQuestion&
     return file.Count();
 }
 
+namespace {
+// About how many items a card file of so many bytes makes: a card of plain
+// fields takes some fifty bytes per item. Cards that carry pictures take
+// far more, so this errs high for them, within a cap.
+int ExpectedItems(qint64 bytes)
+{
+    constexpr qint64 kBytesPerItem = 48;
+    constexpr qint64 kMostExpected = 1 << 18;
+    return static_cast<int>(std::clamp<qint64>(bytes / kBytesPerItem, 0, kMostExpected));
+}
+} // namespace
+
 int ImportFile(const QString& path, TTreeNode* target, const OrganizationQuestion& asOrganization,
                QStringList* warnings)
 {
@@ -52,6 +67,7 @@ int ImportFile(const QString& path, TTreeNode* target, const OrganizationQuestio
     std::optional<EReadError> failure;
     {
         TItemTree::SortBatch batch(*target->Tree());
+        target->Tree()->ReserveIds(ExpectedItems(QFileInfo(path).size()));
         try {
             // Each card becomes an item as soon as it is read.
             file.ReadEach([&](TCard& card) {

@@ -97,6 +97,7 @@ public:
     TCard Finish()
     {
         TCard card;
+        card.Reserve(static_cast<int>(m_pending.size()));
         for (Pending& p : m_pending) {
             QStringList values = VCardValue::Split(p.text, m_escapes);
             QString& first = values.first();

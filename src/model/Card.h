@@ -69,6 +69,8 @@ class TCard
 {
 public:
     void Add(TCardProperty property) { m_properties.push_back(std::move(property)); }
+    // Room for count properties in all, made once.
+    void Reserve(int count) { m_properties.reserve(static_cast<size_t>(count)); }
     int Count() const { return static_cast<int>(m_properties.size()); }
     const TCardProperty& At(int index) const { return m_properties[static_cast<size_t>(index)]; }
     TCardProperty& At(int index) { return m_properties[static_cast<size_t>(index)]; }

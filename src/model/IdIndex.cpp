@@ -86,9 +86,23 @@ void IdIndex::Remove(std::int32_t id)
     m_slots[hole] = kFree;
 }
 
+void IdIndex::Reserve(int count)
+{
+    std::size_t slots = m_slots.size();
+    while (static_cast<std::size_t>(count) * 4 > slots * 3)
+        slots *= 2;
+    if (slots != m_slots.size())
+        Rehash(slots);
+}
+
 void IdIndex::Grow()
 {
-    std::vector<std::int32_t> old(m_slots.size() * 2, kFree);
+    Rehash(m_slots.size() * 2);
+}
+
+void IdIndex::Rehash(std::size_t slots)
+{
+    std::vector<std::int32_t> old(slots, kFree);
     old.swap(m_slots);
     m_mask = m_slots.size() - 1;
     for (const std::int32_t id : old) {

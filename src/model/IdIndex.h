@@ -18,6 +18,9 @@ public:
     void Add(std::int32_t id);
     // Drops one carrier of the id; the id leaves when none is left.
     void Remove(std::int32_t id);
+    // Room for count distinct ids in all, made at once: a bulk import that
+    // knows roughly how many items come spares the table its rehashing.
+    void Reserve(int count);
     // Number of distinct ids held.
     int Size() const { return m_used + (m_freeMarkCarriers > 0 ? 1 : 0); }
 
@@ -28,6 +31,7 @@ private:
     std::size_t Home(std::int32_t id) const;
     std::size_t Find(std::int32_t id) const; // the id's slot, or a free one
     void Grow();
+    void Rehash(std::size_t slots);
 
     std::vector<std::int32_t> m_slots;
     // Carriers beyond the first of an id, for files that repeat ids: rare,

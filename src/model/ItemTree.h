@@ -64,6 +64,8 @@ public:
     bool HasId(std::int32_t id) const { return m_ids.Contains(id); }
     // Distinct ids held: about the number of items.
     int IdCount() const { return m_ids.Size(); }
+    // Room for about count more items' ids, for a bulk import.
+    void ReserveIds(int count) { m_ids.Reserve(m_ids.Size() + count); }
     // Called by the tree and by a container's Contents as items come and go.
     void IndexId(std::int32_t id);
     void UnindexId(std::int32_t id);

@@ -7,7 +7,8 @@
 
 // Adds and removes drawn from a small id range, so probe runs collide,
 // wrap around the table's end and are cut by deletions; the index must
-// agree with a plain map after every step.
+// agree with a plain map after every step, also after room for many more
+// ids was reserved midway.
 TEST(IdIndex, AgreesWithAReferenceThroughGrowthAndDeletion)
 {
     IdIndex index;
@@ -16,6 +17,8 @@ TEST(IdIndex, AgreesWithAReferenceThroughGrowthAndDeletion)
     std::uniform_int_distribution<std::int32_t> ids(-3000, 3000);
     for (int step = 0; step < 200000; ++step) {
         const std::int32_t id = ids(random);
+        if (step == 100000)
+            index.Reserve(50000);
         if (random() % 3 != 0) {
             index.Add(id);
             ++reference[id];
