@@ -4,6 +4,7 @@
 #include "model/Database.h"
 #include "model/Exceptions.h"
 #include "model/FolderObject.h"
+#include "model/Journal.h"
 #include "model/RecordIO.h"
 #include "model/TreeOps.h"
 
@@ -188,4 +189,9 @@ TEST_F(DatabaseTest, ALargeTreeWrittenInTwoHalvesGivesTheBytesOfOneWriter)
             AddContainer(root, 0, QStringLiteral("After %1").arg(after));
         ASSERT_EQ(DatabaseBytes(tree), oneWriter()) << after << " folders after the remote one";
     }
+    // A save writes the two halves where they stand: the database and the
+    // sealed journal still hold the bytes of one writer.
+    SaveDatabase(tree, dir.path());
+    EXPECT_EQ(ReadAll(Path("zivo.dat")), oneWriter());
+    EXPECT_EQ(Journal::Unseal(ReadAll(Path("zivo.dat.txn"))), oneWriter());
 }
