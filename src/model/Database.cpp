@@ -5,6 +5,7 @@
 #include "model/FileLines.h"
 #include "model/ItemTree.h"
 #include "model/Journal.h"
+#include "model/JournalWriter.h"
 #include "model/RecordIO.h"
 #include "model/RegularFile.h"
 #include "model/TextCodec.h"
@@ -16,12 +17,17 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
+
+// Room for the pieces a save writes at a time: a little more than the
+// record writer gathers before handing them on.
+constexpr qsizetype kPieceRoom = 1024 * 1024;
 
 QString InDirectory(const QString& directory, const char16_t* name)
 {
@@ -55,46 +61,31 @@ QString SystemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Written with the system calls themselves, so the reason of a failure is
-// the system's own ("No space left on device").
-void WriteJournal(const QString& path, QByteArrayView bytes, QByteArrayView closingLine)
-{
-    CheckSaveTarget(path);
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        throw ESaveError(path + u": " + SystemError(errno));
-    const auto fail = [&](int error) {
-        ::close(fd);
-        throw ESaveError(path + u": " + SystemError(error));
-    };
-    for (const QByteArrayView part : {bytes, closingLine}) {
-        qsizetype done = 0;
-        while (done < part.size()) {
-            const ssize_t wrote = ::write(fd, part.data() + done, static_cast<size_t>(part.size() - done));
-            if (wrote < 0 && errno == EINTR)
-                continue;
-            if (wrote <= 0)
-                fail(wrote < 0 ? errno : ENOSPC);
-            done += wrote;
-        }
-    }
-    if (::fsync(fd) != 0)
-        fail(errno);
-    if (::close(fd) != 0)
-        throw ESaveError(path + u": " + SystemError(errno));
-}
-
-void ReplaceDatabase(const QString& path, const QByteArray& bytes)
+// The database's new bytes are copied from the sealed journal through
+// buffer, whose room is used as it is; the file replaces the database
+// whole or not at all.
+void ReplaceDatabase(const QString& path, const JournalWriter& journal, QByteArray& buffer)
 {
     // Unbuffered, so a short write shows at write() with its reason.
     QSaveFile database(path);
     if (!database.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw ESaveError(path + u": " + database.errorString());
-    if (database.write(bytes) != bytes.size()) {
-        // Cancelling replaces the reason with its own words; keep the real one.
-        const QString reason = database.errorString();
+    // The reason is taken before cancelling, which replaces it with its own words.
+    const auto fail = [&](const QString& reason) {
         database.cancelWriting();
         throw ESaveError(path + u": " + reason);
+    };
+    buffer.resize(std::max<qsizetype>(buffer.capacity(), 64 * 1024));
+    for (qint64 at = 0; at < journal.DatabaseSize();) {
+        const auto want = static_cast<size_t>(std::min<qint64>(buffer.size(), journal.DatabaseSize() - at));
+        const ssize_t got = ::pread(journal.Descriptor(), buffer.data(), want, at);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            fail(got < 0 ? SystemError(errno) : QStringLiteral("the journal ended early"));
+        if (database.write(buffer.constData(), got) != got)
+            fail(database.errorString());
+        at += got;
     }
     if (!database.commit())
         throw ESaveError(path + u": " + database.errorString());
@@ -250,11 +241,10 @@ QString DatabaseText(const TItemTree& tree)
 
 QByteArray DatabaseBytes(const TItemTree& tree)
 {
-    // Records average 70 to 80 bytes. Reserving once spares the copies of a
-    // growing buffer; what stays unwritten is never touched.
-    constexpr qsizetype kBytesPerItem = 112;
+    // Reserving once spares the copies of a growing buffer; what stays
+    // unwritten is never touched.
     QByteArray bytes;
-    bytes.reserve(tree.IdCount() * kBytesPerItem + 4096);
+    bytes.reserve(RecordIO::ExpectedBytes(tree));
     bytes.append("{Params}\r\n");
     RecordIO::WriteTree(tree, bytes);
     return bytes;
@@ -266,14 +256,23 @@ void SaveDatabase(const TItemTree& tree, const QString& directory)
     if (tree.LoadFailed())
         throw ESaveError(QStringLiteral("%1 was not read, so it is not saved over (%2)")
                              .arg(databasePath, tree.LoadFailure()));
-    const QByteArray bytes = DatabaseBytes(tree);
     const QString journalPath = InDirectory(directory, kJournalFile);
     KeepLoneJournal(journalPath, databasePath);
-    WriteJournal(journalPath, bytes, Journal::ClosingLine(bytes));
+    CheckSaveTarget(journalPath);
+    // The records go to the journal a piece at a time as they are made, and
+    // the database is copied from the journal: a large tree's bytes are
+    // never whole in memory, and one megabyte of room carries them all.
+    JournalWriter journal(journalPath);
+    QByteArray piece;
+    piece.reserve(kPieceRoom);
+    piece.append("{Params}\r\n");
+    RecordIO::WriteTree(tree, piece, [&journal](QByteArrayView bytes) { journal.Write(bytes); });
+    journal.Write(piece);
+    journal.Seal();
     // The copy of the day is the database as it was before today's first save.
     CheckSaveTarget(databasePath);
     DatabaseBackups::KeepDailyCopy(databasePath, InDirectory(directory, kBackupFolder), kBackupDays);
-    ReplaceDatabase(databasePath, bytes);
+    ReplaceDatabase(databasePath, journal, piece);
 }
 
 TJournalRecovery JournalToRestore(const TLoadResult& load, const QString& directory)

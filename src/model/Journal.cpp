@@ -48,12 +48,17 @@ quint32 Checksum(QByteArrayView bytes)
 
 QByteArray ClosingLine(QByteArrayView database)
 {
+    return ClosingLine(database.size(), Checksum(database));
+}
+
+QByteArray ClosingLine(qint64 size, quint32 checksum)
+{
     QByteArray line;
     line.reserve(kMaxTrailer);
     line.append(kOpen);
-    line.append(QByteArray::number(database.size()));
+    line.append(QByteArray::number(size));
     line.append(' ');
-    line.append(QByteArray::number(Checksum(database), 16).rightJustified(8, '0'));
+    line.append(QByteArray::number(checksum, 16).rightJustified(8, '0'));
     line.append(kClose);
     return line;
 }

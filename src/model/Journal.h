@@ -15,6 +15,8 @@ namespace Journal {
 QByteArray Seal(QByteArrayView database);
 // The closing line alone, for writers that send the bytes without a copy.
 QByteArray ClosingLine(QByteArrayView database);
+// The same for database bytes of that size and checksum.
+QByteArray ClosingLine(qint64 size, quint32 checksum);
 
 // The database bytes inside a complete journal; null when the journal is
 // cut short, damaged or has no closing line.

@@ -139,9 +139,20 @@ void WriteNodeTree(const TTreeNode& node, int level, QByteArray& out, bool withR
 }
 
 namespace {
+// What WriteTree lets out gather before handing it on.
+constexpr qsizetype kFlushBytes = 512 * 1024;
+
+void FlushIfFull(QByteArray& out, const Flush& flush)
+{
+    if (flush && out.size() >= kFlushBytes) {
+        flush(out);
+        out.resize(0); // keeps its room for the next piece
+    }
+}
+
 // The records of the nodes at the tree's depth-first positions first up to
 // end, in the order WriteNodes gives them.
-void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out)
+void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out, const Flush& flush)
 {
     int at = first;
     // A range that begins inside a remote folder begins after it.
@@ -159,10 +170,11 @@ void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out)
         if (item->IsRemote()) {
             AppendRecord(out, item->WriteRecord(node->Level()));
             at += tree.SubtreeSizeOf(node);
-            continue;
+        } else {
+            WriteItemWithContents(*item, node->Level(), out);
+            ++at;
         }
-        WriteItemWithContents(*item, node->Level(), out);
-        ++at;
+        FlushIfFull(out, flush);
     }
 }
 } // namespace
@@ -176,7 +188,13 @@ void WriteInTwoHalves(bool on)
     g_writeInTwoHalves = on;
 }
 
-void WriteTree(const TItemTree& tree, QByteArray& out)
+qsizetype ExpectedBytes(const TItemTree& tree)
+{
+    constexpr qsizetype kBytesPerItem = 112;
+    return tree.IdCount() * kBytesPerItem + 4096;
+}
+
+void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush)
 {
     // The tree's depth-first list is made here, before another thread reads it.
     const int count = tree.Count();
@@ -185,22 +203,22 @@ void WriteTree(const TItemTree& tree, QByteArray& out)
     // from all over memory, which two cores do side by side.
     constexpr int kItemsToSplit = 20000;
     if (!g_writeInTwoHalves || count < 2 || tree.IdCount() < kItemsToSplit) {
-        WriteFlatRange(tree, 0, count, out);
+        WriteFlatRange(tree, 0, count, out, flush);
         return;
     }
     const int half = count / 2;
     QByteArray second;
-    second.reserve((out.capacity() - out.size()) / 2);
+    second.reserve(ExpectedBytes(tree) / 2);
     std::exception_ptr failure;
     std::thread writer([&] {
         try {
-            WriteFlatRange(tree, half, count, second);
+            WriteFlatRange(tree, half, count, second, {});
         } catch (...) {
             failure = std::current_exception();
         }
     });
     try {
-        WriteFlatRange(tree, 0, half, out);
+        WriteFlatRange(tree, 0, half, out, flush);
     } catch (...) {
         writer.join();
         throw;
@@ -208,7 +226,13 @@ void WriteTree(const TItemTree& tree, QByteArray& out)
     writer.join();
     if (failure)
         std::rethrow_exception(failure);
-    out += second;
+    if (!flush) {
+        out += second;
+        return;
+    }
+    flush(out);
+    out.resize(0);
+    flush(second);
 }
 
 namespace {

@@ -29,8 +29,16 @@ void WriteRecordTree(const TZVBObject& item, int level, QString& out);
 void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemoteContents = false);
 // The same as UTF-8 bytes.
 void WriteNodeTree(const TTreeNode& node, int level, QByteArray& out, bool withRemoteContents = false);
-// Every top node of the tree so, at level 0, as UTF-8 bytes.
-void WriteTree(const TItemTree& tree, QByteArray& out);
+// Every top node of the tree so, at level 0, as UTF-8 bytes, appended to
+// out. Where flush is given, out is handed to it and emptied whenever it
+// holds a good part of a megabyte, and the second half of a tree written in
+// two halves is handed over where it stands rather than copied onto out;
+// what out holds at the end is the caller's to hand on.
+using Flush = std::function<void(QByteArrayView bytes)>;
+void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush = {});
+// About how many bytes WriteTree makes of the tree: records average 70 to
+// 80 bytes, so this errs high for room reserved once.
+qsizetype ExpectedBytes(const TItemTree& tree);
 // Lets WriteTree write a large tree in two halves at once. Off unless a
 // program turns it on: the first thread a process starts costs every later
 // malloc and free of that process glibc's single-threaded fast path, which

@@ -44,6 +44,26 @@ TEST_F(DatabaseTest, SavedTreeLoadsBackTheSameWithTheJournalBeside)
     EXPECT_EQ(loaded.Root()->Item()->Id(), 32892645);
 }
 
+// A save hands its records to the journal a piece at a time and copies the
+// database from the journal: over many pieces, both hold the bytes of the
+// tree, each once and in order, and load back.
+TEST_F(DatabaseTest, ASaveOfManyPiecesHoldsTheWholeTreeInOrder)
+{
+    for (int folder = 0; folder < 40; ++folder) {
+        TTreeNode* node = AddContainer(root, 0, QStringLiteral("Folder %1").arg(folder));
+        for (int i = 0; i < 1000; ++i)
+            AddLeaf(node, 6, QStringLiteral("Phone %1 of %2").arg(i).arg(folder), QString::number(5550000 + i));
+    }
+    const QByteArray whole = DatabaseBytes(tree);
+    ASSERT_GT(whole.size(), 2 * 1024 * 1024) << "more than a few pieces";
+    SaveDatabase(tree, dir.path());
+    EXPECT_EQ(ReadAll(Path("zivo.dat")), whole);
+    EXPECT_EQ(Journal::Unseal(ReadAll(Path("zivo.dat.txn"))), whole);
+    TItemTree loaded;
+    ASSERT_FALSE(LoadDatabase(loaded.CreateRoot(), dir.path()).Failed());
+    EXPECT_EQ(DatabaseBytes(loaded), whole);
+}
+
 TEST_F(DatabaseTest, MissingOrParamsOnlyDatabasesLeaveTheRootAlone)
 {
     LoadDatabase(root, dir.path());

@@ -1,0 +1,59 @@
+#include "model/JournalWriter.h"
+
+#include "model/Crc32.h"
+#include "model/Exceptions.h"
+#include "model/Journal.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+JournalWriter::JournalWriter(const QString& path) : m_path(path)
+{
+    m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (m_fd < 0)
+        throw ESaveError(path + u": " + QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+JournalWriter::~JournalWriter()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void JournalWriter::Write(QByteArrayView bytes)
+{
+    WriteAll(bytes);
+    m_checksum = Crc32::Update(m_checksum, bytes.data(), static_cast<std::size_t>(bytes.size()));
+    m_size += bytes.size();
+}
+
+void JournalWriter::Seal()
+{
+    WriteAll(Journal::ClosingLine(m_size, m_checksum));
+    if (::fsync(m_fd) != 0)
+        Fail(errno);
+}
+
+void JournalWriter::WriteAll(QByteArrayView bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(m_fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            Fail(wrote < 0 ? errno : ENOSPC);
+        done += wrote;
+    }
+}
+
+void JournalWriter::Fail(int error)
+{
+    ::close(m_fd);
+    m_fd = -1;
+    throw ESaveError(m_path + u": " + QString::fromLocal8Bit(std::strerror(error)));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstdint>
+
+// Writes the save journal "zivo.dat.txn" a piece at a time, as the tree is
+// turned into records, so that a save never holds the database's bytes
+// whole in memory; the pieces are summed on the way for the closing line.
+// Written with the system calls themselves, so a failure throws ESaveError
+// with the system's own reason ("No space left on device").
+class JournalWriter
+{
+public:
+    // Creates or truncates the journal. The caller has made sure that only
+    // a regular file is written over.
+    explicit JournalWriter(const QString& path);
+    ~JournalWriter();
+    JournalWriter(const JournalWriter&) = delete;
+    JournalWriter& operator=(const JournalWriter&) = delete;
+
+    void Write(QByteArrayView bytes);
+    // Ends the journal with its closing line and flushes it to disk. The
+    // journal stays open, for the database to be copied from it.
+    void Seal();
+
+    // The journal, open for reading and writing, and how many database
+    // bytes (before the closing line) it holds.
+    int Descriptor() const { return m_fd; }
+    qint64 DatabaseSize() const { return m_size; }
+
+private:
+    void WriteAll(QByteArrayView bytes);
+    [[noreturn]] void Fail(int error);
+
+    QString m_path;
+    int m_fd = -1;
+    qint64 m_size = 0;
+    std::uint32_t m_checksum = 0;
+};
