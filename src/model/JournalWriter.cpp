@@ -15,7 +15,7 @@ JournalWriter::JournalWriter(const QString& path) : m_path(path)
 {
     m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (m_fd < 0)
-        throw ESaveError(path + u": " + QString::fromLocal8Bit(std::strerror(errno)));
+        Fail(errno);
 }
 
 JournalWriter::~JournalWriter()
@@ -53,7 +53,8 @@ void JournalWriter::WriteAll(QByteArrayView bytes)
 
 void JournalWriter::Fail(int error)
 {
-    ::close(m_fd);
+    if (m_fd >= 0)
+        ::close(m_fd);
     m_fd = -1;
     throw ESaveError(m_path + u": " + QString::fromLocal8Bit(std::strerror(error)));
 }
