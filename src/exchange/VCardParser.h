@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/VCardScanner.h"
 #include "model/Card.h"
 
 #include <QByteArrayView>
@@ -15,19 +16,19 @@
 namespace VCardParser {
 
 // More properties than this in one card are dropped.
-inline constexpr int kMaxPropertiesPerCard = 10000;
+inline constexpr int kMaxPropertiesPerCard = VCardScan::kMaxPropertiesPerCard;
 
 // What a parse had to leave out.
-struct Dropped
-{
-    int cutCards = 0;      // cards with more than kMaxPropertiesPerCard properties
-    int cutProperties = 0; // the properties those cards lost
-    int longLines = 0;     // lines longer than the reader takes
-};
+using Dropped = VCardScan::Dropped;
 
-// Hands each card found in the bytes to take as soon as it is read, so that
-// a large file never holds all its cards at once; what is left out is
-// counted in dropped.
+// From this size on, the bytes are read on a second thread while the
+// calling one makes the cards: either half takes about as long as the other.
+inline constexpr qsizetype kReadBesideBytes = 256 << 10;
+
+// Hands each card found in the bytes to take as soon as it is read, in file
+// order and on the calling thread, so that a large file never holds all its
+// cards at once; what is left out is counted in dropped. When take throws,
+// the parse stops and the exception passes on.
 void Parse(QByteArrayView bytes, const std::function<void(TCard&)>& take, Dropped* dropped = nullptr);
 // Appends the cards found in the bytes.
 void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped = nullptr);

@@ -60,13 +60,22 @@ QString Decode(QByteArrayView bytes, const VCardHead& head)
     return DecodeCharset(bytes, head.charset);
 }
 
+void AppendDecoded(QByteArrayView bytes, const VCardHead& head, QString& out)
+{
+    const QByteArrayView charset = head.charset;
+    if (!head.quotedPrintable && (charset.isEmpty() || Is(charset, "UTF-8") || Is(charset, "UTF8")))
+        TextCodec::AppendLine(bytes, out);
+    else
+        out.append(Decode(bytes, head));
+}
+
 namespace {
-bool NeedsSplitting(const QString& text, Escapes escapes)
+bool NeedsSplitting(QStringView text, Escapes escapes)
 {
     if (text.startsWith(u' '))
         return true;
     const bool quotesAndCommas = escapes != Escapes::Version3;
-    const char16_t* chars = QStringView(text).utf16();
+    const char16_t* chars = text.utf16();
     const qsizetype size = text.size();
     qsizetype at = 0;
     for (; at + 4 <= size; at += 4) {
@@ -84,51 +93,45 @@ bool NeedsSplitting(const QString& text, Escapes escapes)
     return false;
 }
 
-// Values without a backslash or a double quote are cut at the separators
-// and copied out as they stand, without a buffer to unescape into.
-QStringList SplitPlain(QStringView text, bool atCommas, qsizetype separators)
+// Values without a backslash or a double quote are cut at the separators,
+// as they stand.
+void SplitPlain(QStringView text, bool atCommas, std::vector<QStringView>& values)
 {
-    QStringList values;
-    values.reserve(separators + 1);
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
         if (i == text.size() || text[i] == u';' || (atCommas && text[i] == u',')) {
-            values.append(text.sliced(start, i - start).toString());
+            values.push_back(text.sliced(start, i - start));
             start = i + 1;
         }
     }
-    return values;
 }
 } // namespace
 
-QStringList Split(const QString& whole, Escapes escapes)
+void Split(QStringView text, Escapes escapes, QChar* room, std::vector<QStringView>& values)
 {
-    // Most values have nothing to split or unescape and are shared as they are.
-    if (!NeedsSplitting(whole, escapes))
-        return {whole};
-    QStringView text(whole);
+    // Most values have nothing to split or unescape.
+    if (!NeedsSplitting(text, escapes)) {
+        values.push_back(text);
+        return;
+    }
     while (!text.isEmpty() && text.front() == u' ')
         text = text.sliced(1);
     const bool atCommas = escapes != Escapes::Version3;
-    // One look at every character: how many values at most, and whether
-    // any needs unescaping.
-    qsizetype separators = 0;
     bool escaped = false;
     for (const QChar c : text) {
-        if (c == u';' || (atCommas && c == u','))
-            ++separators;
-        else if (c == u'\\' || (atCommas && c == u'"'))
+        if (c == u'\\' || (atCommas && c == u'"')) {
             escaped = true;
+            break;
+        }
     }
-    if (!escaped)
-        return SplitPlain(text, atCommas, separators);
-    // Each value is unescaped into the front of one buffer and copied out;
-    // the last one keeps the buffer.
-    QStringList values;
-    values.reserve(separators + 1);
-    QString buffer(text.size(), Qt::Uninitialized);
-    QChar* out = buffer.data();
+    if (!escaped) {
+        SplitPlain(text, atCommas, values);
+        return;
+    }
+    // The values are unescaped one after another into the room.
+    QChar* out = room;
     qsizetype n = 0;
+    qsizetype valueStart = 0;
     bool quoted = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -157,14 +160,24 @@ QStringList Split(const QString& whole, Escapes escapes)
         } else if (c == u'"' && escapes != Escapes::Version3) {
             quoted = !quoted;
         } else if (!quoted && (c == u';' || (c == u',' && escapes != Escapes::Version3))) {
-            values.append(QString(out, n));
-            n = 0;
+            values.push_back(QStringView(out + valueStart, n - valueStart));
+            valueStart = n;
         } else {
             out[n++] = c;
         }
     }
-    buffer.truncate(n);
-    values.append(std::move(buffer));
+    values.push_back(QStringView(out + valueStart, n - valueStart));
+}
+
+QStringList Split(QStringView text, Escapes escapes)
+{
+    QString room(text.size(), Qt::Uninitialized);
+    std::vector<QStringView> views;
+    Split(text, escapes, room.data(), views);
+    QStringList values;
+    values.reserve(static_cast<qsizetype>(views.size()));
+    for (QStringView view : views)
+        values.append(view.toString());
     return values;
 }
 

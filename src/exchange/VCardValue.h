@@ -5,6 +5,9 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <vector>
 
 // Decoding and splitting of card values.
 namespace VCardValue {
@@ -24,8 +27,15 @@ QByteArray DecodeQuotedPrintable(QByteArrayView bytes);
 // then decoded in the head's character set (UTF-8, falling back to
 // Windows-1252, when none is named or the named one is unknown).
 QString Decode(QByteArrayView bytes, const VCardHead& head);
+// Appends what Decode gives to out.
+void AppendDecoded(QByteArrayView bytes, const VCardHead& head, QString& out);
 
-// Leading blanks dropped, then split at unescaped separators into values.
-QStringList Split(const QString& text, Escapes escapes);
+// Leading blanks dropped, then split at unescaped separators into values,
+// which are appended to values as views: into text where a value stands as
+// it is, else into room (which holds text.size() characters), where the
+// unescaped values are written one after another.
+void Split(QStringView text, Escapes escapes, QChar* room, std::vector<QStringView>& values);
+// The same values as strings of their own.
+QStringList Split(QStringView text, Escapes escapes);
 
 } // namespace VCardValue

@@ -57,6 +57,14 @@ QString DecodeLine(QByteArrayView line)
     return DecodeWindows1252(line);
 }
 
+void AppendLine(QByteArrayView line, QString& out)
+{
+    if (IsAscii(line))
+        out.append(QLatin1StringView(line));
+    else
+        out.append(DecodeLine(line));
+}
+
 LineReader::LineReader(QByteArrayView bytes, Start start) : m_bytes(bytes)
 {
     if (start == Start::InsideFile)

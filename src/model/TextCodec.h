@@ -13,6 +13,10 @@ namespace TextCodec {
 // Decodes one line (without its line end): UTF-8 when valid, else Windows-1252.
 QString DecodeLine(QByteArrayView line);
 
+// Appends the line decoded as DecodeLine does; ASCII goes straight into
+// out's room, without a string of its own.
+void AppendLine(QByteArrayView line, QString& out);
+
 // Decodes bytes as Windows-1252.
 QString DecodeWindows1252(QByteArrayView bytes);
 

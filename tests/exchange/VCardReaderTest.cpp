@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
 std::vector<TCard> Cards(QByteArrayView bytes)
 {
@@ -312,4 +314,83 @@ TEST(VCardPersons, ABirthdayBecomesAYearlyDateAndTheNoteTheComment)
     ASSERT_NE(john, nullptr);
     EXPECT_EQ(john->Recurrence().AsDate(), QDate(1985, 12, 24));
     EXPECT_EQ(ImportedCards::LeafCount(cards.Item(2), ClassCode::Reminder), 0);
+}
+
+namespace {
+// Cards of every form the reader knows, numbered so that each is its own.
+QByteArray VariedCard(int n)
+{
+    const QByteArray k = QByteArray::number(n);
+    if (n == 777)
+        return "BEGIN:VCARD\r\nFN:Long " + k + "\r\nNOTE:" + QByteArray(VCardLineReader::kMaxLineBytes / 2, 'x') + "\r\n " +
+               QByteArray(VCardLineReader::kMaxLineBytes / 2, 'x') + "\r\nEMAIL:l" + k + "@example.org\r\nEND:VCARD\r\n";
+    switch (n % 5) {
+    case 0: return "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe" + k + ";Ann\\, Jr.;;;\r\nFN:Ann\r\n  Doe " + k +
+                   "\r\nTEL;TYPE=CELL,PREF:+1 555 " + k + "\r\nNOTE:a\\nb\\;c\r\nEND:VCARD\r\n";
+    case 1: return "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller" + k +
+                   ";J=\n=C3=B6rg\nADR;HOME:;;Main St\\; 5;Town;;" + k + ";\nTELEX:" + k + "\nEND:VCARD\n";
+    case 2: return "begin:vcard\nversion:4.0\ntel;value=uri:tel:+49-" + k + "\nemail;pref=1:mailto:x" + k +
+                   "@example.org\nitem1.URL:https://example.org/" + k + "\nend:vcard\n";
+    case 3: return "BEGIN:VCARD\nFN:\"Quoted, " + k + "\"\nORG:Firm;Dept " + k +
+                   "\nPHOTO;ENCODING=BASE64:AAAA\n BBBB\n\nBDAY:1970-01-0" + QByteArray::number(n % 9 + 1) +
+                   "\nEND:VCARD\n";
+    default: return "junk line " + k + "\nBEGIN:VCARD\nN:Only" + k + "\nTITLE:Caf\xE9 " + k + "\nEND:VCARD\n";
+    }
+}
+} // namespace
+
+TEST(VCardLargeFiles, AFileReadOnTwoThreadsGivesTheCardsOfItsCardsReadOneByOne)
+{
+    QByteArray whole;
+    std::vector<TCard> expected;
+    VCardParser::Dropped expectedDropped;
+    for (int n = 0; n < 20000 && whole.size() < 3 * VCardParser::kReadBesideBytes + VCardLineReader::kMaxLineBytes; ++n) {
+        const QByteArray card = VariedCard(n);
+        VCardParser::Parse(card, expected, &expectedDropped);
+        whole += card;
+    }
+    // The last card has no end.
+    whole += "BEGIN:VCARD\nFN:Unended";
+    VCardParser::Parse(QByteArrayView("BEGIN:VCARD\nFN:Unended"), expected, &expectedDropped);
+    ASSERT_GE(whole.size(), VCardParser::kReadBesideBytes);
+
+    std::vector<TCard> cards;
+    VCardParser::Dropped dropped;
+    VCardParser::Parse(whole, cards, &dropped);
+    ASSERT_EQ(cards.size(), expected.size());
+    for (size_t i = 0; i < cards.size(); ++i) {
+        ASSERT_EQ(cards[i].Count(), expected[i].Count()) << i;
+        for (int p = 0; p < cards[i].Count(); ++p)
+            ASSERT_EQ(cards[i].At(p), expected[i].At(p)) << i << " " << cards[i].At(p).Name().toStdString();
+    }
+    EXPECT_GT(dropped.longLines, 0);
+    EXPECT_EQ(dropped.longLines, expectedDropped.longLines);
+    // Spot checks that the forms above were read as meant.
+    EXPECT_EQ(cards[0].Find(u"N")->Values(), (QStringList{u"Doe0"_qs, u"Ann, Jr."_qs, {}, {}, {}}));
+    EXPECT_EQ(cards[1].Find(u"N")->Values(), (QStringList{u"Müller1"_qs, u"Jörg"_qs}));
+    EXPECT_EQ(cards[1].Find(u"ADR")->ValueAt(2), u"Main St; 5");
+    EXPECT_EQ(cards[2].Find(u"TEL")->ValueAt(0), u"+49-2");
+    EXPECT_EQ(cards[4].Find(u"TITLE")->ValueAt(0), u"Café 4");
+}
+
+TEST(VCardLargeFiles, ATakerThatGivesUpStopsTheReadAndKeepsTheCardsBefore)
+{
+    QByteArray whole;
+    for (int n = 0; whole.size() < 2 * VCardParser::kReadBesideBytes; ++n)
+        whole += "BEGIN:VCARD\nFN:" + QByteArray::number(n) + "\nEND:VCARD\n";
+    // Again and again, as the reading thread may be anywhere when the taker gives up.
+    for (const int stopAt : {0, 1, 63, 64, 4000, 15000}) {
+        int taken = 0;
+        bool inOrder = true;
+        EXPECT_THROW(VCardParser::Parse(whole,
+                                        [&](TCard& card) {
+                                            inOrder = inOrder && card.Find(u"FN")->ValueAt(0) == QString::number(taken);
+                                            if (taken == stopAt)
+                                                throw std::runtime_error("enough");
+                                            ++taken;
+                                        }),
+                     std::runtime_error);
+        EXPECT_EQ(taken, stopAt);
+        EXPECT_TRUE(inOrder);
+    }
 }

@@ -1,0 +1,188 @@
+#include "exchange/VCardScanner.h"
+
+#include "exchange/AsciiWords.h"
+
+#include <algorithm>
+
+namespace VCardScan {
+
+namespace {
+using AsciiWords::StartsWith;
+using VCardValue::Escapes;
+
+constexpr int kKnownCount = 10;
+
+// The names are tested as prefixes, so NOTE is kept too (by "N").
+bool IsReadName(QByteArrayView name)
+{
+    for (QByteArrayView known : {"FN", "N", "ADR", "TEL", "EMAIL", "TITLE", "ORG", "URL", "BDAY"}) {
+        if (StartsWith(name, known))
+            return true;
+    }
+    return false;
+}
+
+// The name's index in KnownName, or -1 for another name.
+int KnownIndex(QByteArrayView name)
+{
+    for (int n = 0; n < kKnownCount; ++n) {
+        const QString& known = KnownName(n);
+        const char16_t* letters = QStringView(known).utf16();
+        if (known.size() == name.size() &&
+            std::equal(name.begin(), name.end(), letters, [](char a, char16_t b) { return char16_t(uchar(a)) == b; }))
+            return n;
+    }
+    return -1;
+}
+
+// 4.0 writes numbers and addresses as URIs.
+QLatin1StringView SchemeOf(QByteArrayView name)
+{
+    if (AsciiWords::Is(name, "TEL"))
+        return QLatin1StringView("tel:");
+    if (AsciiWords::Is(name, "EMAIL"))
+        return QLatin1StringView("mailto:");
+    return {};
+}
+
+Escapes EscapesOf(QByteArrayView version)
+{
+    if (version.startsWith("2"))
+        return Escapes::Version21;
+    if (version.startsWith("3") || version.startsWith("4"))
+        return Escapes::Version3;
+    return Escapes::Plain;
+}
+} // namespace
+
+Chunk::Chunk()
+{
+    // A chunk ends with the card that crosses kChunkLines; cards of ten
+    // lines of some thirty characters each are typical.
+    constexpr qsizetype kTypicalCardLines = 10;
+    constexpr qsizetype kTypicalLineText = 32;
+    lines.reserve(Scanner::kChunkLines + kTypicalCardLines);
+    pieces.reserve(Scanner::kChunkLines + kTypicalCardLines);
+    text.reserve(static_cast<qsizetype>(Scanner::kChunkLines) * kTypicalLineText * 2);
+}
+
+const QString& KnownName(int n)
+{
+    // Shared by every card rather than allocated per line.
+    static const QString kKnown[kKnownCount] = {
+        QStringLiteral("FN"),  QStringLiteral("N"),     QStringLiteral("ADR"), QStringLiteral("TEL"),
+        QStringLiteral("EMAIL"), QStringLiteral("TITLE"), QStringLiteral("ORG"), QStringLiteral("URL"),
+        QStringLiteral("BDAY"), QStringLiteral("NOTE")};
+    return kKnown[n];
+}
+
+void Scanner::Take(Chunk& chunk, QByteArrayView line, const VCardHead& head)
+{
+    Line found;
+    found.parameters = head.parameters;
+    if (StartsWith(head.name, "VERSION") && head.name.size() == 7) {
+        // Kept: a card with a version line comes from another program.
+        const QByteArrayView version = line.sliced(head.valueStart).trimmed();
+        found.kind = Line::Kind::Version;
+        found.escapes = EscapesOf(version);
+        found.textStart = chunk.text.size();
+        chunk.text.append(QLatin1StringView(version));
+    } else {
+        if (!IsReadName(head.name))
+            return;
+        if (m_properties >= kMaxPropertiesPerCard) {
+            ++m_cut;
+            return;
+        }
+        found.kind = Line::Kind::Property;
+        found.known = static_cast<std::int8_t>(KnownIndex(head.name));
+        if (found.known < 0) {
+            found.nameStart = chunk.text.size();
+            chunk.text.append(QLatin1StringView(head.name));
+            found.nameSize = chunk.text.size() - found.nameStart;
+        }
+        found.scheme = SchemeOf(head.name);
+        found.textStart = chunk.text.size();
+        VCardValue::AppendDecoded(line.sliced(head.valueStart), head, chunk.text);
+    }
+    found.textSize = chunk.text.size() - found.textStart;
+    chunk.lines.push_back(found);
+    ++m_properties;
+}
+
+void Scanner::SplitValues(Chunk& chunk, Line& line, Escapes escapes)
+{
+    // Unescaped values go behind the text; the room is made before the
+    // views are taken, as making it may move the text.
+    const qsizetype roomStart = chunk.text.size();
+    chunk.text.resize(roomStart + line.textSize);
+    QChar* const room = chunk.text.data() + roomStart;
+    const QChar* const base = chunk.text.constData();
+    m_values.clear();
+    VCardValue::Split(QStringView(base + line.textStart, line.textSize), escapes, room, m_values);
+    line.valuesStart = static_cast<qsizetype>(chunk.pieces.size());
+    line.valueCount = static_cast<qsizetype>(m_values.size());
+    const QChar* roomEnd = room;
+    for (const QStringView value : m_values) {
+        chunk.pieces.push_back({value.data() - base, value.size()});
+        if (value.data() >= room)
+            roomEnd = std::max(roomEnd, value.data() + value.size());
+    }
+    chunk.text.resize(roomStart + (roomEnd - room));
+    Piece& first = chunk.pieces[static_cast<size_t>(line.valuesStart)];
+    if (!line.scheme.isEmpty() && chunk.TextOf(first).startsWith(line.scheme, Qt::CaseInsensitive)) {
+        first.start += line.scheme.size();
+        first.size -= line.scheme.size();
+    }
+}
+
+void Scanner::EndCard(Chunk& chunk)
+{
+    Escapes escapes = Escapes::Plain;
+    for (size_t at = m_begin + 1; at < chunk.lines.size(); ++at) {
+        if (chunk.lines[at].kind == Line::Kind::Version)
+            escapes = chunk.lines[at].escapes;
+    }
+    for (size_t at = m_begin + 1; at < chunk.lines.size(); ++at)
+        SplitValues(chunk, chunk.lines[at], escapes);
+    chunk.lines[m_begin].valueCount = static_cast<qsizetype>(chunk.lines.size() - m_begin - 1);
+    Line end;
+    end.kind = Line::Kind::End;
+    chunk.lines.push_back(end);
+    if (m_cut > 0) {
+        ++m_dropped.cutCards;
+        m_dropped.cutProperties += m_cut;
+    }
+    m_inCard = false;
+}
+
+bool Scanner::Fill(Chunk& chunk)
+{
+    QByteArrayView line;
+    VCardHead head;
+    while (m_reader.Next(line, head)) {
+        if (!m_inCard) {
+            if (StartsWith(line, "BEGIN:")) {
+                m_inCard = true;
+                m_properties = 0;
+                m_cut = 0;
+                m_begin = chunk.lines.size();
+                chunk.lines.push_back(Line{});
+            }
+            continue;
+        }
+        if (StartsWith(line, "END:")) {
+            EndCard(chunk);
+            if (chunk.lines.size() >= kChunkLines)
+                return true;
+        } else if (head.valueStart >= 0) {
+            Take(chunk, line, head);
+        }
+    }
+    if (m_inCard)
+        EndCard(chunk);
+    m_dropped.longLines = m_reader.LongLines();
+    return !chunk.lines.empty();
+}
+
+} // namespace VCardScan
