@@ -34,7 +34,7 @@ public:
                 QStringList values;
                 values.reserve(line.valueCount);
                 for (qsizetype v = line.valuesStart; v < line.valuesStart + line.valueCount; ++v)
-                    values.append(chunk.TextOf(chunk.pieces[static_cast<size_t>(v)]).toString());
+                    values.append(ValueOf(chunk, chunk.pieces[static_cast<size_t>(v)]));
                 const QString name = line.kind == Line::Kind::Version ? kVersion
                                      : line.known >= 0               ? VCardScan::KnownName(line.known)
                                                                      : chunk.NameOf(line).toString();
@@ -46,8 +46,20 @@ public:
     }
 
 private:
+    // The piece's string; a value the file repeats is made once.
+    QString ValueOf(const Chunk& chunk, const VCardScan::Piece& piece)
+    {
+        if (piece.shared.slot < 0)
+            return chunk.TextOf(piece).toString();
+        QString& kept = m_repeated[static_cast<size_t>(piece.shared.slot)];
+        if (!piece.shared.repeat)
+            kept = chunk.TextOf(piece).toString();
+        return kept;
+    }
+
     const std::function<void(TCard&)>& m_take;
     TCard m_card;
+    std::vector<QString> m_repeated = std::vector<QString>(RepeatedValues::kSlots);
 };
 
 void Count(const Dropped& counts, Dropped* dropped)
@@ -65,12 +77,13 @@ void Count(const Dropped& counts, Dropped* dropped)
 // for each other's allocator.
 void ParseBeside(QByteArrayView bytes, CardBuilder& builder, Dropped* dropped)
 {
-    constexpr int kChunks = 4;
+    constexpr int kChunks = 3;
     ChunkPipe pipe(kChunks);
     Dropped counts;
+    // Made here, so that its room comes from this thread's allocator too.
+    VCardScan::Scanner scanner(bytes);
     std::thread reader([&] {
         try {
-            VCardScan::Scanner scanner(bytes);
             while (Chunk* chunk = pipe.Empty()) {
                 chunk->Clear();
                 if (!scanner.Fill(*chunk))

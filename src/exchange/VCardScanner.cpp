@@ -124,7 +124,7 @@ void Scanner::SplitValues(Chunk& chunk, Line& line, Escapes escapes)
     line.valueCount = static_cast<qsizetype>(m_values.size());
     const QChar* roomEnd = room;
     for (const QStringView value : m_values) {
-        chunk.pieces.push_back({value.data() - base, value.size()});
+        chunk.pieces.push_back({value.data() - base, value.size(), {}});
         if (value.data() >= room)
             roomEnd = std::max(roomEnd, value.data() + value.size());
     }
@@ -134,6 +134,8 @@ void Scanner::SplitValues(Chunk& chunk, Line& line, Escapes escapes)
         first.start += line.scheme.size();
         first.size -= line.scheme.size();
     }
+    for (size_t at = static_cast<size_t>(line.valuesStart); at < chunk.pieces.size(); ++at)
+        chunk.pieces[at].shared = m_repeats.Look(chunk.TextOf(chunk.pieces[at]));
 }
 
 void Scanner::EndCard(Chunk& chunk)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/RepeatedValues.h"
 #include "exchange/VCardLineReader.h"
 #include "exchange/VCardValue.h"
 
@@ -24,6 +25,7 @@ struct Piece
 {
     qsizetype start = 0;
     qsizetype size = 0;
+    RepeatedValues::Verdict shared;
 };
 
 // One line that matters. A card's lines are split into values once the card
@@ -83,7 +85,7 @@ class Scanner
 {
 public:
     // A chunk is handed on after the first card end past this many lines.
-    static constexpr size_t kChunkLines = 4096;
+    static constexpr size_t kChunkLines = 1024;
 
     explicit Scanner(QByteArrayView bytes) : m_reader(bytes) {}
 
@@ -99,6 +101,7 @@ private:
     void SplitValues(Chunk& chunk, Line& line, VCardValue::Escapes escapes);
 
     VCardLineReader m_reader;
+    RepeatedValues m_repeats;
     Dropped m_dropped;
     std::vector<QStringView> m_values; // of the line being split
     size_t m_begin = 0;   // the current card's first line in the chunk

@@ -1,5 +1,6 @@
 #include "VCardTestSupport.h"
 
+#include "exchange/RepeatedValues.h"
 #include "exchange/VCardParser.h"
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <stdexcept>
 
 namespace {
@@ -392,5 +394,48 @@ TEST(VCardLargeFiles, ATakerThatGivesUpStopsTheReadAndKeepsTheCardsBefore)
                      std::runtime_error);
         EXPECT_EQ(taken, stopAt);
         EXPECT_TRUE(inOrder);
+    }
+}
+
+TEST(VCardLargeFiles, RepeatedValuesAreSharedAndADifferentValueInTheSameSlotIsNot)
+{
+    // Two different short values that fall into the same slot.
+    RepeatedValues probe;
+    std::map<int, QString> bySlot;
+    QString first;
+    QString second;
+    for (int n = 0; second.isEmpty(); ++n) {
+        const QString value = u"v"_qs + QString::number(n);
+        const int slot = probe.Look(value).slot;
+        if (const auto found = bySlot.find(slot); found != bySlot.end()) {
+            first = found->second;
+            second = value;
+        } else {
+            bySlot.emplace(slot, value);
+        }
+    }
+    RepeatedValues table;
+    EXPECT_FALSE(table.Look(first).repeat);
+    EXPECT_TRUE(table.Look(first).repeat);
+    EXPECT_FALSE(table.Look(second).repeat) << "a value the slot did not hold";
+    EXPECT_FALSE(table.Look(first).repeat) << "taken over by the other value";
+    EXPECT_EQ(table.Look(QString(16, u'x')).slot, -1);
+    EXPECT_EQ(table.Look(QString()).slot, -1);
+    EXPECT_TRUE(table.Look(u"Springfield"_qs).slot >= 0);
+
+    // Cards that alternate them read each as written, on one thread and on two.
+    QByteArray bytes;
+    const QByteArray a = first.toLatin1();
+    const QByteArray b = second.toLatin1();
+    while (bytes.size() < 2 * VCardParser::kReadBesideBytes)
+        bytes += "BEGIN:VCARD\nN:" + a + ";" + b + ";" + a + ";" + a + "\nFN:" + b + "\nEND:VCARD\n";
+    for (const QByteArrayView input : {QByteArrayView(bytes).first(bytes.indexOf("BEGIN", 10) * 3), QByteArrayView(bytes)}) {
+        std::vector<TCard> cards;
+        VCardParser::Parse(input, cards);
+        ASSERT_GT(cards.size(), 2U);
+        for (const TCard& card : cards) {
+            ASSERT_EQ(card.Find(u"N")->Values(), (QStringList{first, second, first, first}));
+            ASSERT_EQ(card.Find(u"FN")->ValueAt(0), second);
+        }
     }
 }
