@@ -31,10 +31,10 @@ public:
             case Line::Kind::End: m_take(m_card); break;
             case Line::Kind::Version:
             case Line::Kind::Property: {
-                QStringList values;
-                values.reserve(line.valueCount);
+                QStringList values(line.valueCount);
+                QString* value = values.data();
                 for (qsizetype v = line.valuesStart; v < line.valuesStart + line.valueCount; ++v)
-                    values.append(ValueOf(chunk, chunk.pieces[static_cast<size_t>(v)]));
+                    *value++ = ValueOf(chunk, chunk.pieces[static_cast<size_t>(v)]);
                 const QString name = line.kind == Line::Kind::Version ? kVersion
                                      : line.known >= 0               ? VCardScan::KnownName(line.known)
                                                                      : chunk.NameOf(line).toString();

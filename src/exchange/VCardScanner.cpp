@@ -3,6 +3,8 @@
 #include "exchange/AsciiWords.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace VCardScan {
 
@@ -12,11 +14,22 @@ using VCardValue::Escapes;
 
 constexpr int kKnownCount = 10;
 
-// The names are tested as prefixes, so NOTE is kept too (by "N").
+// The names of KnownName as bytes. The first nine are read, as prefixes (so
+// NOTE is kept too, by "N"); a name spelled exactly as one of them shares
+// its string.
+constexpr std::array<std::string_view, kKnownCount> kKnownBytes = {"FN",    "N",   "ADR", "TEL",  "EMAIL",
+                                                                   "TITLE", "ORG", "URL", "BDAY", "NOTE"};
+constexpr int kReadNames = 9;
+
+QByteArrayView BytesOf(std::string_view name)
+{
+    return QByteArrayView(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 bool IsReadName(QByteArrayView name)
 {
-    for (QByteArrayView known : {"FN", "N", "ADR", "TEL", "EMAIL", "TITLE", "ORG", "URL", "BDAY"}) {
-        if (StartsWith(name, known))
+    for (int n = 0; n < kReadNames; ++n) {
+        if (StartsWith(name, BytesOf(kKnownBytes[static_cast<size_t>(n)])))
             return true;
     }
     return false;
@@ -26,10 +39,7 @@ bool IsReadName(QByteArrayView name)
 int KnownIndex(QByteArrayView name)
 {
     for (int n = 0; n < kKnownCount; ++n) {
-        const QString& known = KnownName(n);
-        const char16_t* letters = QStringView(known).utf16();
-        if (known.size() == name.size() &&
-            std::equal(name.begin(), name.end(), letters, [](char a, char16_t b) { return char16_t(uchar(a)) == b; }))
+        if (name == BytesOf(kKnownBytes[static_cast<size_t>(n)]))
             return n;
     }
     return -1;
@@ -112,23 +122,32 @@ void Scanner::Take(Chunk& chunk, QByteArrayView line, const VCardHead& head)
 
 void Scanner::SplitValues(Chunk& chunk, Line& line, Escapes escapes)
 {
-    // Unescaped values go behind the text; the room is made before the
-    // views are taken, as making it may move the text.
-    const qsizetype roomStart = chunk.text.size();
-    chunk.text.resize(roomStart + line.textSize);
-    QChar* const room = chunk.text.data() + roomStart;
+    // Values that need unescaping are written to a room of the reader's own
+    // and then put behind the text; most values need none and stay where
+    // they are.
+    if (m_room.size() < line.textSize)
+        m_room.resize(line.textSize);
+    const QChar* const room = m_room.constData();
     const QChar* const base = chunk.text.constData();
     m_values.clear();
-    VCardValue::Split(QStringView(base + line.textStart, line.textSize), escapes, room, m_values);
+    VCardValue::Split(QStringView(base + line.textStart, line.textSize), escapes, m_room.data(), m_values);
+    const auto inRoom = [room, this](QStringView value) {
+        return value.data() >= room && value.data() <= room + m_room.size();
+    };
+    qsizetype roomUsed = 0;
+    for (const QStringView value : m_values) {
+        if (inRoom(value))
+            roomUsed = std::max(roomUsed, static_cast<qsizetype>(value.data() + value.size() - room));
+    }
+    const qsizetype roomStart = chunk.text.size();
+    if (roomUsed > 0)
+        chunk.text.append(room, roomUsed);
     line.valuesStart = static_cast<qsizetype>(chunk.pieces.size());
     line.valueCount = static_cast<qsizetype>(m_values.size());
-    const QChar* roomEnd = room;
     for (const QStringView value : m_values) {
-        chunk.pieces.push_back({value.data() - base, value.size(), {}});
-        if (value.data() >= room)
-            roomEnd = std::max(roomEnd, value.data() + value.size());
+        const qsizetype start = inRoom(value) ? roomStart + (value.data() - room) : value.data() - base;
+        chunk.pieces.push_back({start, value.size(), {}});
     }
-    chunk.text.resize(roomStart + (roomEnd - room));
     Piece& first = chunk.pieces[static_cast<size_t>(line.valuesStart)];
     if (!line.scheme.isEmpty() && chunk.TextOf(first).startsWith(line.scheme, Qt::CaseInsensitive)) {
         first.start += line.scheme.size();

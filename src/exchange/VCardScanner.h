@@ -104,6 +104,7 @@ private:
     RepeatedValues m_repeats;
     Dropped m_dropped;
     std::vector<QStringView> m_values; // of the line being split
+    QString m_room;                    // where its values are unescaped
     size_t m_begin = 0;   // the current card's first line in the chunk
     int m_properties = 0; // of the current card
     int m_cut = 0;        // of the current card

@@ -224,10 +224,8 @@ QString TCardProperty::ParameterDescription() const
     return *made.insert(m_parameters, names.join(u','));
 }
 
-bool TCardProperty::IsNamed(QStringView searched) const
+bool TCardProperty::IsNamedLetterByLetter(QStringView searched) const
 {
-    if (m_name.isEmpty() || m_name.size() > searched.size())
-        return false;
     // Names are ASCII as a rule and compared letter by letter; a name with
     // other characters gets the full case folding.
     const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; };

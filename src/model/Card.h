@@ -45,7 +45,18 @@ public:
     const QString& Name() const { return m_name; }
     // Whether the name equals the searched name's start of the same length,
     // without case; a nameless property never matches.
-    bool IsNamed(QStringView searched) const;
+    bool IsNamed(QStringView searched) const
+    {
+        // Most names differ in their first letter: an import asks each card
+        // for each name it reads.
+        if (m_name.isEmpty() || m_name.size() > searched.size())
+            return false;
+        const char16_t own = m_name.front().unicode();
+        const char16_t other = searched.front().unicode();
+        if (own < 0x80 && other < 0x80 && (own | 0x20) != (other | 0x20))
+            return false;
+        return IsNamedLetterByLetter(searched);
+    }
     void SetName(const QString& name) { m_name = name; }
     std::uint32_t Parameters() const { return m_parameters; }
     void SetParameters(std::uint32_t parameters) { m_parameters = parameters; }
@@ -59,6 +70,8 @@ public:
     bool operator==(const TCardProperty&) const = default;
 
 private:
+    bool IsNamedLetterByLetter(QStringView searched) const;
+
     QString m_name;
     std::uint32_t m_parameters = 0;
     QStringList m_values;

@@ -19,11 +19,6 @@ enum class ContactKind : signed char { None = -1, Address, EMail, Phone };
 
 ContactKind KindOf(const TCardProperty& property)
 {
-    // The first letter rules out all but one name.
-    const QString& name = property.Name();
-    const char16_t first = name.isEmpty() ? u'\0' : name.front().unicode() & ~char16_t(0x20);
-    if (first != u'A' && first != u'E' && first != u'T')
-        return ContactKind::None;
     if (property.IsNamed(u"ADR"))
         return ContactKind::Address;
     if (property.IsNamed(u"EMAIL"))
