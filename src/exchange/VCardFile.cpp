@@ -1,5 +1,6 @@
 #include "exchange/VCardFile.h"
 
+#include "exchange/CardFilePieces.h"
 #include "exchange/VCardParser.h"
 #include "model/Exceptions.h"
 #include "model/RegularFile.h"
@@ -19,14 +20,14 @@ void TVCardFile::Read()
 
 void TVCardFile::ReadEach(const std::function<void(TCard&)>& take)
 {
-    QByteArray bytes;
+    CardFilePieces file;
     QString error;
-    switch (RegularFile::TryRead(Filename, kMaxFileBytes, bytes, error)) {
+    switch (file.Open(Filename, kMaxFileBytes, error)) {
     case RegularFile::ReadStatus::Read: break;
     case RegularFile::ReadStatus::Missing: Fail(Filename);
     case RegularFile::ReadStatus::Failed: throw EReadError(error);
     }
-    VCardParser::Parse(bytes, take, &m_dropped);
+    VCardParser::Parse(file, take, &m_dropped);
 }
 
 void TVCardFile::ReadBytes(QByteArrayView bytes)

@@ -3,26 +3,31 @@
 #include <QStringDecoder>
 
 #include <cstring>
+#include <optional>
 
 namespace {
 // UTF-16 is recognised by its byte order mark, or by a zero byte beside the
 // first character of a file that starts with ASCII.
-QByteArray FromUtf16(QByteArrayView bytes, bool& converted)
+std::optional<QStringDecoder::Encoding> Utf16Of(QByteArrayView bytes)
 {
-    converted = false;
     if (bytes.size() < 2)
-        return {};
+        return std::nullopt;
     const auto b0 = static_cast<unsigned char>(bytes[0]);
     const auto b1 = static_cast<unsigned char>(bytes[1]);
-    QStringDecoder::Encoding encoding;
     if ((b0 == 0xFF && b1 == 0xFE) || (b0 != 0 && b1 == 0))
-        encoding = QStringDecoder::Utf16LE;
-    else if ((b0 == 0xFE && b1 == 0xFF) || (b0 == 0 && b1 != 0))
-        encoding = QStringDecoder::Utf16BE;
-    else
+        return QStringDecoder::Utf16LE;
+    if ((b0 == 0xFE && b1 == 0xFF) || (b0 == 0 && b1 != 0))
+        return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
+QByteArray FromUtf16(QByteArrayView bytes, bool& converted)
+{
+    const std::optional<QStringDecoder::Encoding> encoding = Utf16Of(bytes);
+    converted = encoding.has_value();
+    if (!converted)
         return {};
-    converted = true;
-    QStringDecoder decoder(encoding); // drops the byte order mark
+    QStringDecoder decoder(*encoding); // drops the byte order mark
     const QString text = decoder(bytes);
     return text.toUtf8();
 }
@@ -40,8 +45,24 @@ VCardLineReader::VCardLineReader(QByteArrayView bytes)
     m_bytes = converted ? QByteArrayView(m_converted) : bytes;
     if (m_bytes.startsWith("\xEF\xBB\xBF"))
         m_pos = 3;
-    if (!m_bytes.contains('\n') && m_bytes.contains('\r'))
-        m_lineEnd = '\r';
+    m_lineEnd = LineEndOf(m_bytes);
+}
+
+VCardLineReader::VCardLineReader(QByteArrayView piece, char lineEnd, bool fileStart)
+    : m_bytes(piece), m_lineEnd(lineEnd)
+{
+    if (fileStart && m_bytes.startsWith("\xEF\xBB\xBF"))
+        m_pos = 3;
+}
+
+bool VCardLineReader::IsUtf16(QByteArrayView start)
+{
+    return Utf16Of(start).has_value();
+}
+
+char VCardLineReader::LineEndOf(QByteArrayView bytes)
+{
+    return !bytes.contains('\n') && bytes.contains('\r') ? '\r' : '\n';
 }
 
 bool VCardLineReader::ReadPhysical(QByteArrayView& line)

@@ -17,7 +17,17 @@ public:
     // A logical line longer than this is dropped whole.
     static constexpr qsizetype kMaxLineBytes = 1 << 20;
 
+    // Reads the whole of a file.
     explicit VCardLineReader(QByteArrayView bytes);
+    // Reads a piece of a file whose line end is known (see LineEndOf); only
+    // the piece at the file's start may begin with a byte order mark. A
+    // UTF-16 file is read whole.
+    VCardLineReader(QByteArrayView piece, char lineEnd, bool fileStart);
+
+    // Whether a file that starts so is UTF-16.
+    static bool IsUtf16(QByteArrayView start);
+    // The line end of a file: LF, or CR in a file that has CR but no LF.
+    static char LineEndOf(QByteArrayView bytes);
 
     // The next logical line that is not blank, with its head; the line and
     // the head's views stay valid until the next call. False at the end.

@@ -1,5 +1,6 @@
 #include "exchange/VCardParser.h"
 
+#include "exchange/CardFilePieces.h"
 #include "exchange/ChunkPipe.h"
 #include "exchange/VCardLineReader.h"
 #include "exchange/VCardValue.h"
@@ -71,26 +72,46 @@ void Count(const Dropped& counts, Dropped* dropped)
     dropped->longLines += counts.longLines;
 }
 
-// The bytes are read on a thread of its own, a chunk at a time, while this
+// Gives the scanner the next piece of the file; false when there is none.
+using Feed = std::function<bool(VCardScan::Scanner&)>;
+
+// Fills chunks until the file is read: take gives a cleared chunk (null:
+// stop), hand passes a filled one on.
+void ReadChunks(VCardScan::Scanner& scanner, const Feed& feed, const std::function<Chunk*()>& take,
+                const std::function<void(Chunk*)>& hand)
+{
+    Chunk* chunk = take();
+    while (chunk) {
+        if (scanner.Fill(*chunk)) {
+            hand(chunk);
+            chunk = take();
+        } else if (scanner.AtEnd() || !feed(scanner)) {
+            if (!chunk->lines.empty())
+                hand(chunk);
+            return;
+        }
+    }
+}
+
+// The file is read on a thread of its own, a chunk at a time, while this
 // one makes and takes the cards. A chunk's text is only read here, and the
 // reader frees nothing that this thread allocated: the threads never wait
 // for each other's allocator.
-void ParseBeside(QByteArrayView bytes, CardBuilder& builder, Dropped* dropped)
+void ReadBeside(VCardScan::Scanner& scanner, const Feed& feed, CardBuilder& builder)
 {
     constexpr int kChunks = 3;
     ChunkPipe pipe(kChunks);
-    Dropped counts;
-    // Made here, so that its room comes from this thread's allocator too.
-    VCardScan::Scanner scanner(bytes);
     std::thread reader([&] {
         try {
-            while (Chunk* chunk = pipe.Empty()) {
-                chunk->Clear();
-                if (!scanner.Fill(*chunk))
-                    break;
-                pipe.Filled(chunk);
-            }
-            counts = scanner.Counts();
+            ReadChunks(
+                scanner, feed,
+                [&pipe] {
+                    Chunk* chunk = pipe.Empty();
+                    if (chunk)
+                        chunk->Clear();
+                    return chunk;
+                },
+                [&pipe](Chunk* chunk) { pipe.Filled(chunk); });
             pipe.Close();
         } catch (...) {
             pipe.Close(std::current_exception());
@@ -107,24 +128,48 @@ void ParseBeside(QByteArrayView bytes, CardBuilder& builder, Dropped* dropped)
         throw;
     }
     reader.join();
-    Count(counts, dropped);
+}
+
+// Large files are read beside, small ones one chunk after the other.
+void Run(VCardScan::Scanner& scanner, const Feed& feed, bool beside, const std::function<void(TCard&)>& take,
+         Dropped* dropped)
+{
+    CardBuilder builder(take);
+    if (beside) {
+        ReadBeside(scanner, feed, builder);
+    } else {
+        Chunk chunk;
+        ReadChunks(
+            scanner, feed,
+            [&chunk] {
+                chunk.Clear();
+                return &chunk;
+            },
+            [&builder](Chunk* filled) { builder.Build(*filled); });
+    }
+    Count(scanner.Counts(), dropped);
 }
 } // namespace
 
 void Parse(QByteArrayView bytes, const std::function<void(TCard&)>& take, Dropped* dropped)
 {
-    CardBuilder builder(take);
-    if (bytes.size() >= kReadBesideBytes) {
-        ParseBeside(bytes, builder, dropped);
-        return;
-    }
+    // Made on this thread, so that its room comes from this thread's allocator.
     VCardScan::Scanner scanner(bytes);
-    Chunk chunk;
-    while (scanner.Fill(chunk)) {
-        builder.Build(chunk);
-        chunk.Clear();
-    }
-    Count(scanner.Counts(), dropped);
+    Run(scanner, [](VCardScan::Scanner&) { return false; }, bytes.size() >= kReadBesideBytes, take, dropped);
+}
+
+void Parse(CardFilePieces& file, const std::function<void(TCard&)>& take, Dropped* dropped)
+{
+    VCardScan::Scanner scanner;
+    const Feed feed = [&file](VCardScan::Scanner& into) {
+        VCardLineReader piece(QByteArrayView(), '\n', false);
+        bool last = false;
+        if (!file.Next(piece, last))
+            return false;
+        into.Continue(piece, last);
+        return true;
+    };
+    Run(scanner, feed, file.Size() >= kReadBesideBytes, take, dropped);
 }
 
 void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped)

@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+class CardFilePieces;
+
 // Reads the cards of a card file from its bytes. A card begins at a line
 // starting with "begin:" and ends at one starting with "end:" (or at the end
 // of the file); inside it, lines whose name begins with FN, N, ADR, TEL,
@@ -21,7 +23,7 @@ inline constexpr int kMaxPropertiesPerCard = VCardScan::kMaxPropertiesPerCard;
 // What a parse had to leave out.
 using Dropped = VCardScan::Dropped;
 
-// From this size on, the bytes are read on a second thread while the
+// From this size on, a file is read on a second thread while the
 // calling one makes the cards: either half takes about as long as the other.
 inline constexpr qsizetype kReadBesideBytes = 256 << 10;
 
@@ -30,6 +32,9 @@ inline constexpr qsizetype kReadBesideBytes = 256 << 10;
 // cards at once; what is left out is counted in dropped. When take throws,
 // the parse stops and the exception passes on.
 void Parse(QByteArrayView bytes, const std::function<void(TCard&)>& take, Dropped* dropped = nullptr);
+// The same for a file read a piece at a time: a read error is thrown as
+// EReadError after the cards read before it were taken.
+void Parse(CardFilePieces& file, const std::function<void(TCard&)>& take, Dropped* dropped = nullptr);
 // Appends the cards found in the bytes.
 void Parse(QByteArrayView bytes, std::vector<TCard>& cards, Dropped* dropped = nullptr);
 

@@ -177,6 +177,14 @@ void Scanner::EndCard(Chunk& chunk)
     m_inCard = false;
 }
 
+void Scanner::Continue(const VCardLineReader& piece, bool last)
+{
+    m_dropped.longLines += m_reader.LongLines();
+    m_reader = piece;
+    m_last = last;
+    m_ended = false;
+}
+
 bool Scanner::Fill(Chunk& chunk)
 {
     QByteArrayView line;
@@ -200,10 +208,13 @@ bool Scanner::Fill(Chunk& chunk)
             Take(chunk, line, head);
         }
     }
-    if (m_inCard)
-        EndCard(chunk);
-    m_dropped.longLines = m_reader.LongLines();
-    return !chunk.lines.empty();
+    if (m_last && !m_ended) {
+        if (m_inCard)
+            EndCard(chunk);
+        m_dropped.longLines += m_reader.LongLines();
+        m_ended = true;
+    }
+    return false;
 }
 
 } // namespace VCardScan

@@ -87,12 +87,20 @@ public:
     // A chunk is handed on after the first card end past this many lines.
     static constexpr size_t kChunkLines = 1024;
 
+    // Reads the whole of a file held in memory.
     explicit Scanner(QByteArrayView bytes) : m_reader(bytes) {}
+    // Reads a file a piece at a time, each given with Continue.
+    Scanner() : m_reader(QByteArrayView(), '\n', false), m_last(false) {}
 
-    // Fills the cleared chunk with the lines of whole cards; false when the
-    // file had nothing more.
+    // Goes on with the next piece of the file (see VCardLineReader). A card
+    // may go on from one piece into the next; the last piece ends it.
+    void Continue(const VCardLineReader& piece, bool last);
+    // Adds the lines of whole cards to the chunk: true when it holds enough
+    // to be handed on, false when the piece is read to its end.
     bool Fill(Chunk& chunk);
-    // Valid once Fill returned false.
+    // Whether the last piece is read.
+    bool AtEnd() const { return m_last && m_ended; }
+    // Valid at the end.
     const Dropped& Counts() const { return m_dropped; }
 
 private:
@@ -109,6 +117,8 @@ private:
     int m_properties = 0; // of the current card
     int m_cut = 0;        // of the current card
     bool m_inCard = false;
+    bool m_last = true;   // the piece read is the file's last
+    bool m_ended = false; // and it is read to its end
 };
 
 } // namespace VCardScan

@@ -41,10 +41,7 @@ QString TooLargeReason(qint64 maxBytes)
     return QStringLiteral("the file is larger than %1 bytes").arg(maxBytes);
 }
 
-QString TooLarge(const QString& path, qint64 maxBytes)
-{
-    return QStringLiteral("Cannot read %1: %2").arg(path, TooLargeReason(maxBytes));
-}
+
 
 // Opens a regular file for reading: fd is -1 unless the status is Read.
 ReadStatus OpenRegular(const QString& path, int& fd, struct stat& st, QString& error)
@@ -135,6 +132,11 @@ ReadStatus ReadUpTo(const QString& path, qint64 limit, QByteArray& bytes, QStrin
 
 } // namespace
 
+QString TooLargeMessage(const QString& path, qint64 maxBytes)
+{
+    return QStringLiteral("Cannot read %1: %2").arg(path, TooLargeReason(maxBytes));
+}
+
 Reader::~Reader()
 {
     if (m_fd >= 0)
@@ -148,7 +150,9 @@ ReadStatus Reader::Open(const QString& path, qint64 maxBytes, QString& error)
     struct stat st{};
     m_limit = maxBytes;
     m_read = 0;
-    return OpenRegular(path, m_fd, st, error);
+    const ReadStatus status = OpenRegular(path, m_fd, st, error);
+    m_size = status == ReadStatus::Read ? static_cast<qint64>(st.st_size) : 0;
+    return status;
 }
 
 qsizetype Reader::ReadMore(QByteArray& into, qsizetype want)
@@ -180,7 +184,7 @@ ReadStatus TryRead(const QString& path, qint64 maxBytes, QByteArray& bytes, QStr
     if (status == ReadStatus::Read && more) {
         bytes.clear();
         bytes.squeeze();
-        error = TooLarge(path, maxBytes);
+        error = TooLargeMessage(path, maxBytes);
         return ReadStatus::Failed;
     }
     return status;

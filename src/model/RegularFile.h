@@ -39,12 +39,19 @@ public:
     // read error, or more bytes than the cap, throws EReadError with the
     // reason alone ("Input/output error").
     qsizetype ReadMore(QByteArray& into, qsizetype want);
+    // The file's size when it was opened.
+    qint64 Size() const { return m_size; }
 
 private:
     int m_fd = -1;
+    qint64 m_size = 0;
     qint64 m_limit = 0;
     qint64 m_read = 0;
 };
+
+// The error of a file above maxBytes: "Cannot read PATH: the file is larger
+// than 64 MB".
+QString TooLargeMessage(const QString& path, qint64 maxBytes);
 
 // Reads the whole file; a missing or unreadable file throws EReadError.
 QByteArray Read(const QString& path, qint64 maxBytes = kMaxBytes);

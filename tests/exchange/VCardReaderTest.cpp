@@ -1,5 +1,6 @@
 #include "VCardTestSupport.h"
 
+#include "exchange/CardFilePieces.h"
 #include "exchange/RepeatedValues.h"
 #include "exchange/VCardParser.h"
 #include "model/Exceptions.h"
@@ -438,4 +439,76 @@ TEST(VCardLargeFiles, RepeatedValuesAreSharedAndADifferentValueInTheSameSlotIsNo
             ASSERT_EQ(card.Find(u"FN")->ValueAt(0), second);
         }
     }
+}
+
+namespace {
+// The cards of the bytes read from a file (a piece at a time) and from memory.
+void ExpectSameCardsFromFileAndMemory(const QByteArray& bytes, const char* what)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"big.vcf"_qs);
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    ASSERT_EQ(out.write(bytes), bytes.size());
+    out.close();
+    TVCardFile fromFile;
+    fromFile.Filename = path;
+    fromFile.Read();
+    TVCardFile fromMemory;
+    fromMemory.ReadBytes(bytes);
+    ASSERT_EQ(fromFile.Count(), fromMemory.Count()) << what;
+    ASSERT_GT(fromFile.Count(), 0) << what;
+    for (int i = 0; i < fromFile.Count(); ++i)
+        ASSERT_TRUE(fromFile.Card(i) == fromMemory.Card(i)) << what << " card " << i;
+    EXPECT_EQ(fromFile.Warnings(), fromMemory.Warnings()) << what;
+}
+} // namespace
+
+TEST(VCardLargeFiles, AFileReadInPiecesGivesTheCardsOfTheWholeFile)
+{
+    // Many cards, some without an end (their lines run on into the next
+    // card), a picture larger than a piece, junk before the first card.
+    QByteArray lf = "junk\n";
+    for (int n = 0; lf.size() < 3 * CardFilePieces::kBlockBytes; ++n) {
+        lf += VariedCard(n % 777 == 776 ? 1 : n);
+        if (n % 97 == 0)
+            lf += "begin:vcard\nFN:Unended " + QByteArray::number(n) + "\n";
+        if (n == 500)
+            lf += "BEGIN:VCARD\nFN:Picture\nPHOTO;ENCODING=b:" + QByteArray(CardFilePieces::kBlockBytes * 2, 'A') +
+                  "\nTEL:1\nEND:VCARD\n";
+    }
+    lf += "BEGIN:VCARD\nFN:Last, without an end";
+    ExpectSameCardsFromFileAndMemory(lf, "LF");
+
+    QByteArray crlf = lf;
+    crlf.replace("\r\n", "\n").replace("\n", "\r\n");
+    ExpectSameCardsFromFileAndMemory(crlf, "CR LF");
+    QByteArray cr = lf;
+    cr.replace("\r\n", "\n").replace('\n', '\r');
+    ExpectSameCardsFromFileAndMemory(cr, "CR");
+    ExpectSameCardsFromFileAndMemory("\xEF\xBB\xBF" + lf, "UTF-8 with a byte order mark");
+    const QString text = QString::fromUtf8(lf.first(lf.indexOf("BEGIN:VCARD\nFN:Picture")));
+    QByteArray utf16("\xFF\xFE");
+    utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    ExpectSameCardsFromFileAndMemory(utf16, "UTF-16");
+}
+
+TEST(VCardLargeFiles, AFileAboveTheLimitIsRefusedBeforeAnyCardIsTaken)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"huge.vcf"_qs);
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("BEGIN:VCARD\nFN:First\nEND:VCARD\n");
+    ASSERT_TRUE(out.resize(TVCardFile::kMaxFileBytes + 1));
+    out.close();
+    TItemTree tree;
+    TTreeNode* root = tree.CreateRoot();
+    try {
+        VCardImport::ImportFile(path, root, {});
+        FAIL() << "no error";
+    } catch (const EReadError& e) {
+        EXPECT_EQ(e.Message(), u"Cannot read "_qs + path + u": the file is larger than 64 MB");
+    }
+    EXPECT_TRUE(root->Children().empty());
 }
