@@ -3,7 +3,6 @@
 #include "exchange/CardFilePieces.h"
 #include "exchange/ChunkPipe.h"
 #include "exchange/VCardLineReader.h"
-#include "exchange/VCardValue.h"
 
 #include <thread>
 
@@ -12,7 +11,6 @@ namespace VCardParser {
 namespace {
 using VCardScan::Chunk;
 using VCardScan::Line;
-using VCardValue::Escapes;
 
 // Makes the cards of a chunk's lines.
 class CardBuilder

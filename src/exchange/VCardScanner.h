@@ -13,8 +13,9 @@
 // The first of the two stages of reading a card file: the bytes become the
 // lines that matter, each with its value decoded to text. The second stage
 // (VCardParser) makes cards of them. The stages hand over whole cards in
-// chunks, so that they can run on two threads; the first allocates nothing
-// but the room of its chunks, which it keeps from one chunk to the next.
+// chunks, so that they can run on two threads. The first keeps the room of
+// its chunks from one chunk to the next and allocates little of its own, so
+// the two seldom free what the other made.
 namespace VCardScan {
 
 // More properties than this in one card are dropped.
@@ -81,6 +82,8 @@ struct Dropped
     int longLines = 0;     // lines longer than the reader takes
 };
 
+// Reads the lines of a card file into chunks, remembering the card it is
+// in from one chunk and one piece of the file to the next.
 class Scanner
 {
 public:

@@ -1,4 +1,5 @@
 #include "VCardTestSupport.h"
+#include "FileBytes.h"
 
 #include "exchange/CardFilePieces.h"
 #include "exchange/RepeatedValues.h"
@@ -447,10 +448,7 @@ void ExpectSameCardsFromFileAndMemory(const QByteArray& bytes, const char* what)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"big.vcf"_qs);
-    QFile out(path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    ASSERT_EQ(out.write(bytes), bytes.size());
-    out.close();
+    WriteAll(path, bytes);
     TVCardFile fromFile;
     fromFile.Filename = path;
     fromFile.Read();
