@@ -4,6 +4,7 @@
 #include "exchange/VCardLineReader.h"
 #include "model/Exceptions.h"
 
+#include <algorithm>
 #include <cstring>
 
 RegularFile::ReadStatus CardFilePieces::Open(const QString& path, qint64 maxBytes, QString& error)
@@ -20,19 +21,25 @@ RegularFile::ReadStatus CardFilePieces::Open(const QString& path, qint64 maxByte
     return status;
 }
 
-// Where the last card that starts in m_bytes before end begins (at a line
-// starting with "begin:", in any case), or 0 when none does after the start.
-qsizetype CardFilePieces::CardStartBefore(qsizetype end) const
+// Where the last card that starts in m_bytes begins (at a line starting with
+// "begin:", in any case), or 0 when none does after the first byte. What was
+// searched before is not searched again, so a file without cards is not
+// searched over and over as it comes in.
+qsizetype CardFilePieces::LastCardStart()
 {
     const QByteArrayView begin("BEGIN:");
+    const qsizetype end = m_bytes.size();
+    // A line end just before the searched part may start a card whose
+    // letters came with the new bytes.
+    const qsizetype notBefore = std::max<qsizetype>(0, m_searched - begin.size());
     qsizetype at = end;
-    while (at > 0) {
-        const void* found = memrchr(m_bytes.constData(), m_lineEnd, static_cast<size_t>(at));
+    m_searched = end;
+    while (at > notBefore) {
+        const void* found = memrchr(m_bytes.constData() + notBefore, m_lineEnd, static_cast<size_t>(at - notBefore));
         if (!found)
             return 0;
         const qsizetype lineEnd = static_cast<const char*>(found) - m_bytes.constData();
-        const QByteArrayView next = QByteArrayView(m_bytes).sliced(lineEnd + 1, end - lineEnd - 1);
-        if (AsciiWords::StartsWith(next, begin))
+        if (AsciiWords::StartsWith(QByteArrayView(m_bytes).sliced(lineEnd + 1), begin))
             return lineEnd + 1;
         at = lineEnd;
     }
@@ -48,6 +55,7 @@ bool CardFilePieces::Next(VCardLineReader& reader, bool& last)
     const qsizetype rest = m_bytes.size() - m_handed;
     std::memmove(m_bytes.data(), m_bytes.constData() + m_handed, static_cast<size_t>(rest));
     m_bytes.resize(rest);
+    m_searched = std::max<qsizetype>(0, m_searched - m_handed);
     m_handed = 0;
     const auto readBlock = [this] {
         try {
@@ -73,7 +81,7 @@ bool CardFilePieces::Next(VCardLineReader& reader, bool& last)
     }
     // Up to the last card that begins in what is read, so no card is split
     // between pieces; a card longer than a block makes the piece longer.
-    const auto cutAt = [this] { return m_atEnd ? m_bytes.size() : CardStartBefore(m_bytes.size()); };
+    const auto cutAt = [this] { return m_atEnd ? m_bytes.size() : LastCardStart(); };
     qsizetype cut = cutAt();
     while (cut == 0 && !m_atEnd) {
         readBlock();

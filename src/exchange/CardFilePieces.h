@@ -28,12 +28,13 @@ public:
     bool Next(VCardLineReader& reader, bool& last);
 
 private:
-    qsizetype CardStartBefore(qsizetype end) const;
+    qsizetype LastCardStart();
 
     RegularFile::Reader m_file;
     QString m_path;
     QByteArray m_bytes;     // the piece handed out, then what follows it
-    qsizetype m_handed = 0; // bytes of m_bytes handed out last time
+    qsizetype m_handed = 0;   // bytes of m_bytes handed out last time
+    qsizetype m_searched = 0; // bytes of m_bytes searched for a card's start
     char m_lineEnd = '\n';
     bool m_started = false;
     bool m_atEnd = false;   // the file is read to its end
