@@ -12,7 +12,7 @@ RegularFile::ReadStatus CardFilePieces::Open(const QString& path, qint64 maxByte
     m_path = path;
     // Room for a block and the card cut off before it, made by the thread
     // that opens the file.
-    m_bytes.reserve(2 * kBlockBytes);
+    m_bytes.reserve(2 * m_blockBytes);
     const RegularFile::ReadStatus status = m_file.Open(path, maxBytes, error);
     if (status == RegularFile::ReadStatus::Read && m_file.Size() > maxBytes) {
         error = RegularFile::TooLargeMessage(path, maxBytes);
@@ -59,7 +59,7 @@ bool CardFilePieces::Next(VCardLineReader& reader, bool& last)
     m_handed = 0;
     const auto readBlock = [this] {
         try {
-            if (m_file.ReadMore(m_bytes, kBlockBytes) == 0)
+            if (m_file.ReadMore(m_bytes, m_blockBytes) == 0)
                 m_atEnd = true;
         } catch (const EReadError& e) {
             throw EReadError(QStringLiteral("Cannot read %1: %2").arg(m_path, e.Message()));

@@ -16,6 +16,8 @@ class CardFilePieces
 public:
     static constexpr qsizetype kBlockBytes = 256 << 10;
 
+    explicit CardFilePieces(qsizetype blockBytes = kBlockBytes) : m_blockBytes(blockBytes) {}
+
     // Opens the file; on Failed, error is one line naming the file and the
     // reason. A file above maxBytes fails here, before anything is read.
     RegularFile::ReadStatus Open(const QString& path, qint64 maxBytes, QString& error);
@@ -31,6 +33,7 @@ private:
     qsizetype LastCardStart();
 
     RegularFile::Reader m_file;
+    qsizetype m_blockBytes;
     QString m_path;
     QByteArray m_bytes;     // the piece handed out, then what follows it
     qsizetype m_handed = 0;   // bytes of m_bytes handed out last time
