@@ -169,16 +169,4 @@ void Split(QStringView text, Escapes escapes, QChar* room, std::vector<QStringVi
     values.push_back(QStringView(out + valueStart, n - valueStart));
 }
 
-QStringList Split(QStringView text, Escapes escapes)
-{
-    QString room(text.size(), Qt::Uninitialized);
-    std::vector<QStringView> views;
-    Split(text, escapes, room.data(), views);
-    QStringList values;
-    values.reserve(static_cast<qsizetype>(views.size()));
-    for (QStringView view : views)
-        values.append(view.toString());
-    return values;
-}
-
 } // namespace VCardValue

@@ -35,7 +35,5 @@ void AppendDecoded(QByteArrayView bytes, const VCardHead& head, QString& out);
 // it is, else into room (which holds text.size() characters), where the
 // unescaped values are written one after another.
 void Split(QStringView text, Escapes escapes, QChar* room, std::vector<QStringView>& values);
-// The same values as strings of their own.
-QStringList Split(QStringView text, Escapes escapes);
 
 } // namespace VCardValue
