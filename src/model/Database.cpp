@@ -64,7 +64,7 @@ QString SystemError(int error)
 // The database's new bytes are copied from the sealed journal through
 // buffer, whose room is used as it is; the file replaces the database
 // whole or not at all.
-void ReplaceDatabase(const QString& path, const JournalWriter& journal, QByteArray& buffer)
+void ReplaceDatabase(const QString& path, JournalWriter& journal, QByteArray& buffer)
 {
     // Unbuffered, so a short write shows at write() with its reason.
     QSaveFile database(path);
@@ -86,6 +86,16 @@ void ReplaceDatabase(const QString& path, const JournalWriter& journal, QByteArr
         if (database.write(buffer.constData(), got) != got)
             fail(database.errorString());
         at += got;
+    }
+    // The new database goes to disk while the journal does; only a journal
+    // safely on disk lets the database be replaced.
+    if (::fdatasync(database.handle()) != 0)
+        fail(SystemError(errno));
+    try {
+        journal.WaitSealed();
+    } catch (const ESaveError&) {
+        database.cancelWriting();
+        throw;
     }
     if (!database.commit())
         throw ESaveError(path + u": " + database.errorString());

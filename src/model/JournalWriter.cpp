@@ -20,6 +20,9 @@ JournalWriter::JournalWriter(const QString& path) : m_path(path)
 
 JournalWriter::~JournalWriter()
 {
+    // A save given up on still waits for the flush before the file closes.
+    if (m_flush.joinable())
+        m_flush.join();
     if (m_fd >= 0)
         ::close(m_fd);
 }
@@ -34,8 +37,15 @@ void JournalWriter::Write(QByteArrayView bytes)
 void JournalWriter::Seal()
 {
     WriteAll(Journal::ClosingLine(m_size, m_checksum));
-    if (::fsync(m_fd) != 0)
-        Fail(errno);
+    m_flush = std::thread([this] { m_flushError = ::fsync(m_fd) == 0 ? 0 : errno; });
+}
+
+void JournalWriter::WaitSealed()
+{
+    if (m_flush.joinable())
+        m_flush.join();
+    if (m_flushError != 0)
+        Fail(m_flushError);
 }
 
 void JournalWriter::WriteAll(QByteArrayView bytes)

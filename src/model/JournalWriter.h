@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <thread>
 
 // Writes the save journal "zivo.dat.txn" a piece at a time, as the tree is
 // turned into records, so that a save never holds the database's bytes
@@ -21,9 +22,15 @@ public:
     JournalWriter& operator=(const JournalWriter&) = delete;
 
     void Write(QByteArrayView bytes);
-    // Ends the journal with its closing line and flushes it to disk. The
-    // journal stays open, for the database to be copied from it.
+    // Ends the journal with its closing line and starts flushing it to disk
+    // on a thread of its own: the new database is written and flushed
+    // meanwhile, and the two flushes overlap instead of following each
+    // other. The journal stays open, for the database to be copied from it.
     void Seal();
+    // Waits for the flush Seal started; throws ESaveError with the system's
+    // reason when it failed. Nothing may replace the database before this
+    // returns.
+    void WaitSealed();
 
     // The journal, open for reading and writing, and how many database
     // bytes (before the closing line) it holds.
@@ -36,6 +43,8 @@ private:
 
     QString m_path;
     int m_fd = -1;
+    std::thread m_flush;
+    int m_flushError = 0;
     qint64 m_size = 0;
     std::uint32_t m_checksum = 0;
 };
