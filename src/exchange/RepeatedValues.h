@@ -10,10 +10,10 @@
 // names), so that the cards share one string for each instead of allocating
 // it again: fewer allocations while importing, and less memory after.
 //
-// The reading thread keeps the table, the thread that makes the strings
-// keeps a slot of strings beside it, and both follow the same order of
-// values: a value seen first is made and kept in its slot, a repeat takes
-// the slot's string. Each value has one slot, by its hash; a different
+// The reading thread keeps the table and makes the string of a value seen
+// first; the thread that makes the cards keeps it in a slot of strings
+// beside the table, and a repeat takes the slot's string. Both follow the
+// same order of values. Each value has one slot, by its hash; a different
 // value with the same slot takes it over.
 class RepeatedValues
 {

@@ -146,15 +146,19 @@ void Scanner::SplitValues(Chunk& chunk, Line& line, Escapes escapes)
     line.valueCount = static_cast<qsizetype>(m_values.size());
     for (const QStringView value : m_values) {
         const qsizetype start = inRoom(value) ? roomStart + (value.data() - room) : value.data() - base;
-        chunk.pieces.push_back({start, value.size(), {}});
+        chunk.pieces.push_back({start, value.size(), {}, {}});
     }
     Piece& first = chunk.pieces[static_cast<size_t>(line.valuesStart)];
     if (!line.scheme.isEmpty() && chunk.TextOf(first).startsWith(line.scheme, Qt::CaseInsensitive)) {
         first.start += line.scheme.size();
         first.size -= line.scheme.size();
     }
-    for (size_t at = static_cast<size_t>(line.valuesStart); at < chunk.pieces.size(); ++at)
-        chunk.pieces[at].shared = m_repeats.Look(chunk.TextOf(chunk.pieces[at]));
+    for (size_t at = static_cast<size_t>(line.valuesStart); at < chunk.pieces.size(); ++at) {
+        Piece& piece = chunk.pieces[at];
+        piece.shared = m_repeats.Look(chunk.TextOf(piece));
+        if (!piece.shared.repeat)
+            piece.made = chunk.TextOf(piece).toString();
+    }
 }
 
 void Scanner::EndCard(Chunk& chunk)

@@ -14,19 +14,23 @@
 // lines that matter, each with its value decoded to text. The second stage
 // (VCardParser) makes cards of them. The stages hand over whole cards in
 // chunks, so that they can run on two threads. The first keeps the room of
-// its chunks from one chunk to the next and allocates little of its own, so
-// the two seldom free what the other made.
+// its chunks from one chunk to the next and makes the strings of the values
+// the second takes over; what one thread makes, the other seldom frees:
+// values the cards drop (a formatted name, say) are the exception.
 namespace VCardScan {
 
 // More properties than this in one card are dropped.
 inline constexpr int kMaxPropertiesPerCard = 10000;
 
-// Where a value stands in a chunk's text.
+// A value: where it stands in a chunk's text and, unless it repeats one
+// made before, its string, made by the reading thread so that the thread
+// making the cards only takes it over.
 struct Piece
 {
     qsizetype start = 0;
     qsizetype size = 0;
     RepeatedValues::Verdict shared;
+    QString made;
 };
 
 // One line that matters. A card's lines are split into values once the card
@@ -62,7 +66,8 @@ struct Chunk
 
     QStringView TextOf(const Piece& piece) const { return QStringView(text).sliced(piece.start, piece.size); }
     QStringView NameOf(const Line& line) const { return QStringView(text).sliced(line.nameStart, line.nameSize); }
-    // Keeps the room for the next chunk.
+    // Keeps the room for the next chunk. The strings the cards took over
+    // are empty by now; the others are freed by the thread that made them.
     void Clear()
     {
         lines.clear();
