@@ -87,16 +87,13 @@ void ReplaceDatabase(const QString& path, JournalWriter& journal, QByteArray& bu
             fail(database.errorString());
         at += got;
     }
-    // The new database goes to disk while the journal does; only a journal
-    // safely on disk lets the database be replaced.
+    // The new database goes to disk while the journal does (commit's own
+    // flush then finds nothing left); only a journal safely on disk lets the
+    // database be replaced. A failed journal leaves the new file uncommitted,
+    // and QSaveFile discards it.
     if (::fdatasync(database.handle()) != 0)
         fail(SystemError(errno));
-    try {
-        journal.WaitSealed();
-    } catch (const ESaveError&) {
-        database.cancelWriting();
-        throw;
-    }
+    journal.WaitSealed();
     if (!database.commit())
         throw ESaveError(path + u": " + database.errorString());
     SyncDirectory(path);
