@@ -15,6 +15,10 @@ public:
     IdIndex();
 
     bool Contains(std::int32_t id) const;
+    // Starts loading the id's home slot into the cache. New ids are drawn
+    // at random, so each one's first look into a table of 100,000 ids
+    // waits on memory; fetched ahead, the wait overlaps other work.
+    void Prefetch(std::int32_t id) const { __builtin_prefetch(m_slots.data() + Home(id)); }
     void Add(std::int32_t id);
     // Drops one carrier of the id; the id leaves when none is left.
     void Remove(std::int32_t id);

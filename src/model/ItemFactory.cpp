@@ -73,9 +73,14 @@ ItemHandle CreateItem(int classCode, const QString& title, const QString& value,
         // A new id must not name an item the tree already holds: finding by
         // id, published card names and sync depend on it.
         const TItemTree* tree = parent ? parent->Tree() : topTree;
+        ItemIdGenerator& ids = ItemIdGenerator::Shared();
         do
-            id = ItemIdGenerator::Shared().NextId();
+            id = ids.NextId();
         while (id == 0 || (tree && tree->HasId(id)));
+        // An import makes items one after another: the next one's look-up
+        // then finds its slot in the cache.
+        if (tree)
+            tree->PrefetchId(ids.PeekId());
     }
     std::unique_ptr<TZVBObject> item = Construct(classCode, title, value, id, comment);
     if (classCode != ClassCode::Root && classCode <= ClassCode::Tool)

@@ -98,6 +98,22 @@ std::int32_t ItemIdGenerator::NextId()
     return static_cast<std::int32_t>(Next() * 2147450880.0);
 }
 
+std::int32_t ItemIdGenerator::PeekId() const
+{
+    // Next() without its stores: the cells it reads next are not the ones
+    // it writes.
+    double uni = m_u[static_cast<size_t>(m_i97)] - m_u[static_cast<size_t>(m_j97)];
+    if (uni < 0.0)
+        uni += 1.0;
+    double c = m_c - m_cd;
+    if (c < 0.0)
+        c += m_cm;
+    uni -= c;
+    if (uni < 0.0)
+        uni += 1.0;
+    return static_cast<std::int32_t>(uni * 2147450880.0);
+}
+
 ItemIdGenerator& ItemIdGenerator::Shared()
 {
     static ItemIdGenerator generator;

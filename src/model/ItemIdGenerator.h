@@ -19,6 +19,8 @@ public:
     double Next();
     // The whole part of Next() x 7FFF8000h: an id for a new item.
     std::int32_t NextId();
+    // The id NextId() returns next, without drawing it.
+    std::int32_t PeekId() const;
 
     // The generator that CreateItem draws from, made on first use.
     static ItemIdGenerator& Shared();

@@ -62,6 +62,7 @@ public:
     // Ids of the items in the tree (containers and their Contents), kept in
     // step with every insert and delete, so a new id is checked cheaply.
     bool HasId(std::int32_t id) const { return m_ids.Contains(id); }
+    void PrefetchId(std::int32_t id) const { m_ids.Prefetch(id); }
     // Distinct ids held: about the number of items.
     int IdCount() const { return m_ids.Size(); }
     // Room for about count more items' ids, for a bulk import.

@@ -56,3 +56,19 @@ TEST(ItemIdGenerator, NewIdsReplaceZeroAndStayBelowTheLimit)
     const ItemHandle kept = CreateItem(6, QStringLiteral("p"), QString(), -5, QString(), nullptr, QString());
     EXPECT_EQ(kept.Item()->Id(), -5);
 }
+
+// The look ahead that lets an import fetch the next id's slot early must
+// name the very id drawn next, through every turn of the lag table.
+TEST(ItemIdGenerator, PeekNamesTheNextIdWithoutDrawingIt)
+{
+    for (const auto& [ij, kl] : {std::pair{1802, 9373}, std::pair{0, 0}, std::pair{31328, 30081}}) {
+        ItemIdGenerator generator(ij, kl);
+        ItemIdGenerator twin(ij, kl);
+        for (int i = 0; i < 5000; ++i) {
+            const std::int32_t peeked = generator.PeekId();
+            ASSERT_EQ(generator.PeekId(), peeked);
+            ASSERT_EQ(generator.NextId(), peeked) << ij << ", " << kl << " draw " << i;
+            ASSERT_EQ(twin.NextId(), peeked);
+        }
+    }
+}
