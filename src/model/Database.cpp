@@ -10,6 +10,7 @@
 #include "model/RegularFile.h"
 #include "model/TextCodec.h"
 #include "model/TreeNode.h"
+#include "model/Writeback.h"
 #include "model/ZVBObject.h"
 
 #include <QDir>
@@ -76,6 +77,7 @@ void ReplaceDatabase(const QString& path, JournalWriter& journal, QByteArray& bu
         throw ESaveError(path + u": " + reason);
     };
     buffer.resize(std::max<qsizetype>(buffer.capacity(), 64 * 1024));
+    Writeback writeback(database.handle(), Writeback::Flush::DataOnly);
     for (qint64 at = 0; at < journal.DatabaseSize();) {
         const auto want = static_cast<size_t>(std::min<qint64>(buffer.size(), journal.DatabaseSize() - at));
         const ssize_t got = ::pread(journal.Descriptor(), buffer.data(), want, at);
@@ -86,13 +88,15 @@ void ReplaceDatabase(const QString& path, JournalWriter& journal, QByteArray& bu
         if (database.write(buffer.constData(), got) != got)
             fail(database.errorString());
         at += got;
+        writeback.Written(at);
     }
     // The new database goes to disk while the journal does (commit's own
     // flush then finds nothing left); only a journal safely on disk lets the
     // database be replaced. A failed journal leaves the new file uncommitted,
     // and QSaveFile discards it.
-    if (::fdatasync(database.handle()) != 0)
-        fail(SystemError(errno));
+    writeback.StartFlush();
+    if (const int error = writeback.WaitFlushed(); error != 0)
+        fail(SystemError(error));
     journal.WaitSealed();
     if (!database.commit())
         throw ESaveError(path + u": " + database.errorString());

@@ -3,6 +3,7 @@
 #include "model/Crc32.h"
 #include "model/Exceptions.h"
 #include "model/Journal.h"
+#include "model/Writeback.h"
 
 #include <QFile>
 
@@ -16,13 +17,13 @@ JournalWriter::JournalWriter(const QString& path) : m_path(path)
     m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (m_fd < 0)
         Fail(errno);
+    m_writeback = std::make_unique<Writeback>(m_fd, Writeback::Flush::All);
 }
 
 JournalWriter::~JournalWriter()
 {
     // A save given up on still waits for the flush before the file closes.
-    if (m_flush.joinable())
-        m_flush.join();
+    m_writeback.reset();
     if (m_fd >= 0)
         ::close(m_fd);
 }
@@ -32,20 +33,19 @@ void JournalWriter::Write(QByteArrayView bytes)
     WriteAll(bytes);
     m_checksum = Crc32::Update(m_checksum, bytes.data(), static_cast<std::size_t>(bytes.size()));
     m_size += bytes.size();
+    m_writeback->Written(m_size);
 }
 
 void JournalWriter::Seal()
 {
     WriteAll(Journal::ClosingLine(m_size, m_checksum));
-    m_flush = std::thread([this] { m_flushError = ::fsync(m_fd) == 0 ? 0 : errno; });
+    m_writeback->StartFlush();
 }
 
 void JournalWriter::WaitSealed()
 {
-    if (m_flush.joinable())
-        m_flush.join();
-    if (m_flushError != 0)
-        Fail(m_flushError);
+    if (const int error = m_writeback->WaitFlushed(); error != 0)
+        Fail(error);
 }
 
 void JournalWriter::WriteAll(QByteArrayView bytes)
@@ -63,6 +63,7 @@ void JournalWriter::WriteAll(QByteArrayView bytes)
 
 void JournalWriter::Fail(int error)
 {
+    m_writeback.reset();
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;

@@ -4,7 +4,9 @@
 #include <QString>
 
 #include <cstdint>
-#include <thread>
+#include <memory>
+
+class Writeback;
 
 // Writes the save journal "zivo.dat.txn" a piece at a time, as the tree is
 // turned into records, so that a save never holds the database's bytes
@@ -23,9 +25,10 @@ public:
 
     void Write(QByteArrayView bytes);
     // Ends the journal with its closing line and starts flushing it to disk
-    // on a thread of its own: the new database is written and flushed
-    // meanwhile, and the two flushes overlap instead of following each
-    // other. The journal stays open, for the database to be copied from it.
+    // on a thread of its own, which has had the disk write the journal
+    // since the first piece: the new database is written and flushed
+    // meanwhile, and the flushes overlap instead of following each other.
+    // The journal stays open, for the database to be copied from it.
     void Seal();
     // Waits for the flush Seal started; throws ESaveError with the system's
     // reason when it failed. Nothing may replace the database before this
@@ -43,8 +46,7 @@ private:
 
     QString m_path;
     int m_fd = -1;
-    std::thread m_flush;
-    int m_flushError = 0;
+    std::unique_ptr<Writeback> m_writeback;
     qint64 m_size = 0;
     std::uint32_t m_checksum = 0;
 };
