@@ -86,14 +86,25 @@ void WriteItemWithContents(const TZVBObject& item, int level, Out& out)
         const TZVBObject* item;
         int level;
     };
+    // Leaves, their cells and their texts lie all over memory. Each is asked
+    // for a step before it is needed: the cells before the holder's record
+    // is made, the leaves as they are stacked, a leaf's texts while the one
+    // before it is written.
     QVarLengthArray<Pending, 32> stack{{&item, level}};
     while (!stack.empty()) {
         const Pending next = stack.back();
         stack.pop_back();
+        const auto contents = next.item->Contents();
+        for (const auto& cell : contents)
+            __builtin_prefetch(cell.get());
+        if (!stack.empty())
+            stack.back().item->PrefetchRecord();
         AppendRecord(out, next.item->WriteRecord(next.level));
-        const auto& contents = next.item->Contents();
-        for (auto it = contents.rbegin(); it != contents.rend(); ++it)
-            stack.push_back({(*it)->Item(), next.level + 1});
+        for (auto it = contents.rbegin(); it != contents.rend(); ++it) {
+            const TZVBObject* leaf = (*it)->Item();
+            __builtin_prefetch(leaf);
+            stack.push_back({leaf, next.level + 1});
+        }
     }
 }
 

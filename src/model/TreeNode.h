@@ -61,7 +61,8 @@ private:
 // For a walk over many nodes in a row, which reaches each node's item
 // through its cell: nodes, cells and items lie all over memory. The node a
 // few steps ahead is asked for, and its cell and item as soon as the link
-// before each is at hand, so that the waits for memory overlap. nodeAt(i)
+// before each is at hand, and the item's texts and leaves the step before
+// its own, so that the waits for memory overlap. nodeAt(i)
 // gives the node at step i; at is the current step, end the last plus one.
 template <typename NodeAt>
 void PrefetchAhead(NodeAt nodeAt, int at, int end)
@@ -72,4 +73,8 @@ void PrefetchAhead(NodeAt nodeAt, int at, int end)
         __builtin_prefetch(nodeAt(at + 4)->Data());
     if (at + 2 < end)
         __builtin_prefetch(nodeAt(at + 2)->Item());
+    if (at + 1 < end) {
+        if (const auto* item = nodeAt(at + 1)->Item())
+            item->PrefetchRecord();
+    }
 }

@@ -62,6 +62,15 @@ public:
     const QString& Comment() const { return m_comment; }
     void SetComment(const QString& comment);
     std::span<const std::unique_ptr<ItemRef>> Contents() const { return m_contents.View(); }
+    // Asks for what writing the item's record reads first, its texts and its
+    // contents list, without waiting for them: a walk that writes many
+    // items calls it a step ahead, so that the waits for memory overlap.
+    void PrefetchRecord() const
+    {
+        __builtin_prefetch(m_title.constData());
+        __builtin_prefetch(m_value.constData());
+        m_contents.Prefetch();
+    }
     TTreeNode* Node() const { return m_node; }
     int Due() const { return m_due; }
     int DueCount() const { return m_dueCount; }
