@@ -36,13 +36,14 @@ void TAddressObject::SetPlace(const QString& city, const QString& state, const Q
     Changed();
 }
 
-void TAddressObject::SetFields(const std::array<QString, 7>& fields)
+void TAddressObject::SetFields(std::array<QString, 7>&& fields)
 {
-    m_lines = {TextRules::Clean(fields[0]), TextRules::Clean(fields[1]), TextRules::Clean(fields[2])};
-    m_city = TextRules::Clean(fields[3]);
-    m_state = TextRules::Clean(fields[4]);
-    m_postalCode = TextRules::Clean(fields[5]);
-    m_country = TextRules::Clean(fields[6]);
+    m_lines = {TextRules::Clean(std::move(fields[0])), TextRules::Clean(std::move(fields[1])),
+               TextRules::Clean(std::move(fields[2]))};
+    m_city = TextRules::Clean(std::move(fields[3]));
+    m_state = TextRules::Clean(std::move(fields[4]));
+    m_postalCode = TextRules::Clean(std::move(fields[5]));
+    m_country = TextRules::Clean(std::move(fields[6]));
     Changed();
 }
 

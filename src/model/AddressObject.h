@@ -21,7 +21,7 @@ public:
     void SetPlace(const QString& city, const QString& state, const QString& postalCode, const QString& country);
     // The record's seven fields in their order: lines 1 to 3, city, state,
     // postal code, country.
-    void SetFields(const std::array<QString, 7>& fields);
+    void SetFields(std::array<QString, 7>&& fields);
 
     void ReadDetails(const QString& line) override;
     QString WriteRecord(int level) const override;

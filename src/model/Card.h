@@ -93,6 +93,21 @@ public:
     int IndexOf(QStringView name) const;
     const TCardProperty* Find(QStringView name) const;
     void Delete(int index) { m_properties.erase(m_properties.begin() + index); }
+    // Deletes every property the test picks by its index, in one pass: a
+    // card gives up most of its lines this way on import.
+    template <typename Test>
+    void DeleteWhere(Test picked)
+    {
+        std::size_t kept = 0;
+        for (std::size_t at = 0; at < m_properties.size(); ++at) {
+            if (picked(static_cast<int>(at)))
+                continue;
+            if (kept != at)
+                m_properties[kept] = std::move(m_properties[at]);
+            ++kept;
+        }
+        m_properties.resize(kept);
+    }
 
     bool operator==(const TCard&) const = default;
 

@@ -62,6 +62,11 @@ QString Clean(const QString& text)
     return NeedsCleaning(text) ? Cleaned(text) : text;
 }
 
+QString Clean(QString&& text)
+{
+    return NeedsCleaning(text) ? Cleaned(text) : std::move(text);
+}
+
 QString CleanField(QStringView field)
 {
     return NeedsCleaning(field) ? Cleaned(field) : SharedTexts::Text(field);

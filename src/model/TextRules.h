@@ -16,6 +16,8 @@ namespace TextRules {
 // becomes a blank, a run of "~" shrinks to one, and a "~" at the end goes
 // (it would join the separator that follows it).
 QString Clean(const QString& text);
+// The same, taking over a text that needs nothing done.
+QString Clean(QString&& text);
 // The same for a field read from a record; the result comes from
 // SharedTexts, so equal short fields of a load share one copy.
 QString CleanField(QStringView field);

@@ -29,18 +29,23 @@ ContactKind KindOf(const TCardProperty& property)
 }
 
 // A child for the property; the preferred one becomes the primary link of
-// its kind.
-void TakeContactPoint(TZVBObject* owner, PrimaryLinks& primaries, const TCardProperty& property, ContactKind kind,
+// its kind. The property's values move to the child: the card drops the
+// property once its children are made.
+void TakeContactPoint(TZVBObject* owner, PrimaryLinks& primaries, TCardProperty& property, ContactKind kind,
                       bool foreign)
 {
     int code = ClassCode::EMail;
-    QString value = property.ValueAt(0);
+    QStringList values = std::move(property.Values());
+    property.Values() = QStringList();
+    const auto take = [&values](qsizetype i) { return i < values.size() ? std::move(values[i]) : QString(); };
+    // An address's value is its first line, which its fields keep as well.
+    QString value = kind == ContactKind::Address ? values.value(0) : take(0);
     std::array<QString, 7> address;
     if (kind == ContactKind::Address) {
         code = ClassCode::Address;
         // Cleaned where the item takes them.
         for (int i = 0; i < 7; ++i)
-            address[static_cast<size_t>(i)] = property.ValueAt(i);
+            address[static_cast<size_t>(i)] = take(i);
         // Other programs' cards (those with a version line) give the address as
         // post-office box, extended address, street; ours give lines 1 to 3.
         if (foreign) {
@@ -53,7 +58,7 @@ void TakeContactPoint(TZVBObject* owner, PrimaryLinks& primaries, const TCardPro
     const ItemHandle child =
         CreateItem(code, property.ParameterDescription(), value, 0, QString(), owner->Node(), QString());
     if (code == ClassCode::Address)
-        static_cast<TAddressObject*>(child.Item())->SetFields(address);
+        static_cast<TAddressObject*>(child.Item())->SetFields(std::move(address));
     if (property.Has(CardParameter::Pref))
         *primaries.ForClass(code) = child.Item()->Title();
 }
@@ -73,10 +78,7 @@ void ImportContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card
                 TakeContactPoint(owner, primaries, card.At(at), kind, foreign);
         }
     }
-    for (int at = card.Count() - 1; at >= 0; --at) {
-        if (kinds[at] != ContactKind::None)
-            card.Delete(at);
-    }
+    card.DeleteWhere([&kinds](int at) { return kinds[at] != ContactKind::None; });
     const int url = card.IndexOf(u"URL");
     if (url < 0)
         return;

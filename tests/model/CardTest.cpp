@@ -170,6 +170,11 @@ TEST(CardReading, PersonTakesNamesTitleAndContactPoints)
     EXPECT_EQ(person->Node()->Children()[0]->Item()->Value(), u"http://one");
     EXPECT_EQ(card.Find(u"TEL"), nullptr);
     EXPECT_NE(card.Find(u"URL"), nullptr);
+    // What the import leaves of the card stays whole and in file order.
+    ASSERT_EQ(card.Count(), 3);
+    EXPECT_EQ(card.At(0).Values(), (QStringList{u"Doe"_qs, u"John"_qs, u"Q"_qs, u"Dr."_qs}));
+    EXPECT_EQ(card.At(1).ValueAt(0), u"John Doe");
+    EXPECT_EQ(card.At(2).ValueAt(0), u"http://two");
 }
 
 TEST(CardReading, PersonTitleFallsBackToFirstAndLastName)
