@@ -69,6 +69,34 @@ TEST_F(TreeTest, RetitlingSortsSiblingsFoldersFirstIgnoringCase)
     EXPECT_EQ(b->Row(), 2);
 }
 
+TEST_F(TreeTest, SiblingsOfTheSameTitleKeepTheirOrderThroughABulkSort)
+{
+    // Many siblings, few titles, spelt in different cases and named out of
+    // order, as an import names them: a sort that let equal titles trade
+    // places would shuffle a user's same-named entries on every import.
+    const QStringList titles{u"ann"_qs, u"Bob"_qs, u"ANN"_qs, u"carl"_qs, u"Ann"_qs, u"BOB"_qs};
+    {
+        TItemTree::SortBatch batch(tree);
+        for (int i = 0; i < 300; ++i) {
+            TTreeNode* node = AddContainer(root, 3, QString());
+            node->Item()->SetComment(QString::number(i));
+            node->Item()->SetTitle(titles[(i * 7) % titles.size()]);
+        }
+    }
+    QString previousTitle;
+    int previousAdded = -1;
+    for (const auto& child : root->Children()) {
+        const QString title = child->Item()->Title().toLower();
+        const int added = child->Item()->Comment().toInt();
+        ASSERT_GE(title, previousTitle);
+        if (title == previousTitle) {
+            ASSERT_GT(added, previousAdded) << title.toStdString();
+        }
+        previousTitle = title;
+        previousAdded = added;
+    }
+}
+
 TEST_F(TreeTest, PositionsAndSubtreeSizesFollowChanges)
 {
     TTreeNode* a = AddContainer(root, 0, QStringLiteral("A"));
