@@ -73,45 +73,48 @@ void ItemIdGenerator::Seed(int ij, int kl)
     m_j97 = 32;
 }
 
+ItemIdGenerator::Step ItemIdGenerator::Upcoming() const
+{
+    Step step;
+    step.cell = m_u[static_cast<size_t>(m_i97)] - m_u[static_cast<size_t>(m_j97)];
+    if (step.cell < 0.0)
+        step.cell += 1.0;
+    step.carry = m_c - m_cd;
+    if (step.carry < 0.0)
+        step.carry += m_cm;
+    step.value = step.cell - step.carry;
+    if (step.value < 0.0)
+        step.value += 1.0;
+    return step;
+}
+
 double ItemIdGenerator::Next()
 {
-    double uni = m_u[static_cast<size_t>(m_i97)] - m_u[static_cast<size_t>(m_j97)];
-    if (uni < 0.0)
-        uni += 1.0;
-    m_u[static_cast<size_t>(m_i97)] = uni;
+    const Step step = Upcoming();
+    m_u[static_cast<size_t>(m_i97)] = step.cell;
     if (--m_i97 < 0)
         m_i97 = 96;
     if (--m_j97 < 0)
         m_j97 = 96;
-    m_c -= m_cd;
-    if (m_c < 0.0)
-        m_c += m_cm;
-    uni -= m_c;
-    if (uni < 0.0)
-        uni += 1.0;
-    return uni;
+    m_c = step.carry;
+    return step.value;
 }
 
 std::int32_t ItemIdGenerator::NextId()
 {
-    // Not negative, so truncating is taking the whole part.
-    return static_cast<std::int32_t>(Next() * 2147450880.0);
+    return IdOf(Next());
 }
 
 std::int32_t ItemIdGenerator::PeekId() const
 {
-    // Next() without its stores: the cells it reads next are not the ones
-    // it writes.
-    double uni = m_u[static_cast<size_t>(m_i97)] - m_u[static_cast<size_t>(m_j97)];
-    if (uni < 0.0)
-        uni += 1.0;
-    double c = m_c - m_cd;
-    if (c < 0.0)
-        c += m_cm;
-    uni -= c;
-    if (uni < 0.0)
-        uni += 1.0;
-    return static_cast<std::int32_t>(uni * 2147450880.0);
+    // The cells the next draw reads are not the one it writes.
+    return IdOf(Upcoming().value);
+}
+
+std::int32_t ItemIdGenerator::IdOf(double value)
+{
+    // Not negative, so truncating is taking the whole part.
+    return static_cast<std::int32_t>(value * 2147450880.0);
 }
 
 ItemIdGenerator& ItemIdGenerator::Shared()

@@ -29,7 +29,18 @@ public:
     static std::pair<int, int> FreshSeeds();
 
 private:
+    // What the next draw computes: the lag table's new cell, the new carry
+    // and the value drawn.
+    struct Step
+    {
+        double cell = 0;
+        double carry = 0;
+        double value = 0;
+    };
+
     void Seed(int ij, int kl);
+    Step Upcoming() const;
+    static std::int32_t IdOf(double value);
 
     // Every value the generator holds or returns is a multiple of 2^-24 in
     // [0, 1), and an id is below 2^31 with nine bits of fraction: a double

@@ -36,7 +36,6 @@ void TakeContactPoint(TZVBObject* owner, PrimaryLinks& primaries, TCardProperty&
 {
     int code = ClassCode::EMail;
     QStringList values = std::move(property.Values());
-    property.Values() = QStringList();
     const auto take = [&values](qsizetype i) { return i < values.size() ? std::move(values[i]) : QString(); };
     // An address's value is its first line, which its fields keep as well.
     QString value = kind == ContactKind::Address ? values.value(0) : take(0);

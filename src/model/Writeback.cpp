@@ -66,11 +66,9 @@ void Writeback::Run()
         const std::int64_t to = m_written;
         m_started = to;
         lock.unlock();
-#if defined(SYNC_FILE_RANGE_WRITE)
         // Only starts the writes; a failure shows again at the flush, which
         // is what reports it.
         ::sync_file_range(m_fd, from, to - from, SYNC_FILE_RANGE_WRITE);
-#endif
         lock.lock();
     }
     lock.unlock();
