@@ -3,6 +3,7 @@
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
 #include "model/ItemTree.h"
+#include "model/PieceHandover.h"
 #include "model/SharedTexts.h"
 #include "model/TextCodec.h"
 #include "model/TextRules.h"
@@ -153,17 +154,12 @@ namespace {
 // What WriteTree lets out gather before handing it on.
 constexpr qsizetype kFlushBytes = 512 * 1024;
 
-void FlushIfFull(QByteArray& out, const Flush& flush)
-{
-    if (flush && out.size() >= kFlushBytes) {
-        flush(out);
-        out.resize(0); // keeps its room for the next piece
-    }
-}
+// Hands out on once it holds kFlushBytes; what it leaves in out is empty.
+using Full = std::function<void(QByteArray& out)>;
 
 // The records of the nodes at the tree's depth-first positions first up to
 // end, in the order WriteNodes gives them.
-void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out, const Flush& flush)
+void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out, const Full& full)
 {
     int at = first;
     // A range that begins inside a remote folder begins after it.
@@ -185,7 +181,8 @@ void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out, 
             WriteItemWithContents(*item, node->Level(), out);
             ++at;
         }
-        FlushIfFull(out, flush);
+        if (full && out.size() >= kFlushBytes)
+            full(out);
     }
 }
 } // namespace
@@ -207,29 +204,58 @@ qsizetype ExpectedBytes(const TItemTree& tree)
 
 void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush)
 {
+    Full handOut;
+    if (flush) {
+        handOut = [&flush](QByteArray& piece) {
+            flush(piece);
+            piece.resize(0); // keeps its room for the next piece
+        };
+    }
     // The tree's depth-first list is made here, before another thread reads it.
     const int count = tree.Count();
     // A large tree is written in two halves at once, the second on a thread
-    // of its own into a buffer of its own: the time goes into reading items
-    // from all over memory, which two cores do side by side.
+    // of its own: the time goes into reading items from all over memory,
+    // which two cores do side by side.
     constexpr int kItemsToSplit = 20000;
     if (!g_writeInTwoHalves || count < 2 || tree.IdCount() < kItemsToSplit) {
-        WriteFlatRange(tree, 0, count, out, flush);
+        WriteFlatRange(tree, 0, count, out, handOut);
         return;
     }
     const int half = count / 2;
+    // Without flush, the second half gathers in a buffer of its own that is
+    // added to out at the end. With it, the second half's pieces are handed
+    // over as they fill, and this thread hands them on as soon as its own
+    // half is out, instead of waiting for the whole second half and writing
+    // it at once; a few pieces of room then carry the whole half.
+    PieceHandover pieces;
+    Full handOver;
     QByteArray second;
-    second.reserve(ExpectedBytes(tree) / 2);
+    if (flush) {
+        handOver = [&pieces](QByteArray& piece) { pieces.Hand(piece); };
+        second.reserve(out.capacity());
+    } else {
+        second.reserve(ExpectedBytes(tree) / 2);
+    }
     std::exception_ptr failure;
     std::thread writer([&] {
         try {
-            WriteFlatRange(tree, half, count, second, {});
+            WriteFlatRange(tree, half, count, second, handOver);
+            if (handOver && !second.isEmpty())
+                handOver(second);
         } catch (...) {
             failure = std::current_exception();
         }
+        pieces.Finish();
     });
     try {
-        WriteFlatRange(tree, 0, half, out, flush);
+        WriteFlatRange(tree, 0, half, out, handOut);
+        if (flush) {
+            handOut(out);
+            for (QByteArray piece; pieces.Next(piece);) {
+                flush(piece);
+                pieces.GiveBack(std::move(piece));
+            }
+        }
     } catch (...) {
         writer.join();
         throw;
@@ -237,13 +263,8 @@ void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush)
     writer.join();
     if (failure)
         std::rethrow_exception(failure);
-    if (!flush) {
+    if (!flush)
         out += second;
-        return;
-    }
-    flush(out);
-    out.resize(0);
-    flush(second);
 }
 
 namespace {

@@ -209,8 +209,13 @@ TEST_F(DatabaseTest, ALargeTreeWrittenInTwoHalvesGivesTheBytesOfOneWriter)
             AddContainer(root, 0, QStringLiteral("After %1").arg(after));
         ASSERT_EQ(DatabaseBytes(tree), oneWriter()) << after << " folders after the remote one";
     }
-    // A save writes the two halves where they stand: the database and the
-    // sealed journal still hold the bytes of one writer.
+    // A save writes the two halves where they stand, the second one piece
+    // after another as it fills: with a second half of several pieces, the
+    // database and the sealed journal still hold the bytes of one writer.
+    const QString note(200, u'n');
+    for (int i = 0; i < 20000; ++i)
+        AddLeaf(many, 6, QStringLiteral("Fax %1").arg(i), QString::number(5560000 + i))->SetComment(note);
+    ASSERT_GT(oneWriter().size(), 4 << 20);
     SaveDatabase(tree, dir.path());
     EXPECT_EQ(ReadAll(Path("zivo.dat")), oneWriter());
     EXPECT_EQ(Journal::Unseal(ReadAll(Path("zivo.dat.txn"))), oneWriter());
