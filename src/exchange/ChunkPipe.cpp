@@ -13,6 +13,11 @@ ChunkPipe::ChunkPipe(int chunks)
 ChunkPipe::Chunk* ChunkPipe::Empty()
 {
     std::unique_lock lock(m_mutex);
+    for (bool busy = bool(m_idle); busy && !m_cancelled && m_empty.empty();) {
+        lock.unlock();
+        busy = m_idle();
+        lock.lock();
+    }
     m_changed.wait(lock, [this] { return m_cancelled || !m_empty.empty(); });
     if (m_cancelled)
         return nullptr;

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -19,6 +20,11 @@ public:
     using Chunk = VCardScan::Chunk;
 
     explicit ChunkPipe(int chunks);
+
+    // Reader: something useful to do, a step at a time, instead of waiting
+    // for an empty chunk; a step that finds nothing to do returns false,
+    // and the reader then waits as usual until its next call of Empty.
+    void SetIdleWork(std::function<bool()> step) { m_idle = std::move(step); }
 
     // Reader: a chunk to fill, waiting for one; nullptr once the taker gave up.
     Chunk* Empty();
@@ -45,4 +51,5 @@ private:
     std::exception_ptr m_failure;
     bool m_closed = false;
     bool m_cancelled = false;
+    std::function<bool()> m_idle;
 };

@@ -1,5 +1,6 @@
 #include "platform/LargePageHeap.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 
@@ -19,7 +20,37 @@ constexpr std::uintptr_t kLargePage = std::uintptr_t(2) << 20;
 constexpr std::uintptr_t kChunkHeader = 2 * sizeof(std::size_t);
 constexpr int kDefaultMmapMax = 65536;
 
+// The stretch, once reserved, and how much of it BackAhead backed.
+std::atomic<char*> g_start{nullptr};
+std::size_t g_size = 0;
+std::atomic<std::size_t> g_backed{0};
+
 } // namespace
+
+bool BackAhead(std::size_t upTo)
+{
+#if defined(MADV_POPULATE_WRITE)
+    char* const start = g_start.load(std::memory_order_acquire);
+    if (!start)
+        return false;
+    std::size_t at = g_backed.load(std::memory_order_relaxed);
+    do {
+        if (at >= upTo || at + kLargePage > g_size)
+            return false;
+    } while (!g_backed.compare_exchange_weak(at, at + kLargePage, std::memory_order_relaxed));
+    if (madvise(start + at, kLargePage, MADV_POPULATE_WRITE) == 0)
+        return true;
+    g_backed.store(g_size, std::memory_order_relaxed); // a kernel without it
+#else
+    (void)upTo;
+#endif
+    return false;
+}
+
+std::size_t InUse()
+{
+    return mallinfo2().uordblks;
+}
 
 bool Reserve(std::size_t bytes)
 {
@@ -51,12 +82,26 @@ bool Reserve(std::size_t bytes)
     if (!probe || reinterpret_cast<std::uintptr_t>(after) < boundary + kLargePage)
         return false; // the heap could not grow in place
     auto* const start = reinterpret_cast<char*>(boundary);
-    return madvise(start, static_cast<std::size_t>(after - start), MADV_HUGEPAGE) == 0;
+    if (madvise(start, static_cast<std::size_t>(after - start), MADV_HUGEPAGE) != 0)
+        return false;
+    g_size = static_cast<std::size_t>(after - start);
+    g_start.store(start, std::memory_order_release);
+    return true;
 }
 #else
 bool Reserve(std::size_t)
 {
     return false;
+}
+
+bool BackAhead(std::size_t)
+{
+    return false;
+}
+
+std::size_t InUse()
+{
+    return 0;
 }
 #endif
 

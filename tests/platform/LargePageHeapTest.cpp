@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
@@ -126,7 +128,64 @@ void CheckFirstBlocksOnLargePages()
     std::exit(faults < 128 ? 0 : 6);
 }
 
+bool Resident(const char* start, std::size_t bytes)
+{
+    std::vector<unsigned char> pages(bytes / 4096);
+    if (mincore(const_cast<char*>(start), bytes, pages.data()) != 0)
+        return false;
+    for (const unsigned char page : pages) {
+        if (!(page & 1))
+            return false;
+    }
+    return true;
+}
+
+bool AnyResident(const char* start, std::size_t bytes)
+{
+    for (std::size_t at = 0; at < bytes; at += 4096) {
+        if (Resident(start + at, 4096))
+            return true;
+    }
+    return false;
+}
+
+// Exits 0 when BackAhead backs the stretch a large page at a time from its
+// start up to the bound and no further, and does nothing without a stretch.
+void CheckBackAhead()
+{
+    constexpr std::size_t kMiB = std::size_t(1) << 20;
+    if (LargePageHeap::BackAhead(8 * kMiB))
+        std::exit(8);
+    if (!LargePageHeap::Reserve(64 * kMiB))
+        std::exit(3);
+    const char* start = nullptr;
+    for (const Mapping& m : Mappings()) {
+        if (m.name == "[heap]" && m.advised)
+            start = reinterpret_cast<const char*>(m.start);
+    }
+    // What this check allocated went into the stretch's first large page.
+    if (!start || AnyResident(start + 2 * kMiB, 8 * kMiB))
+        std::exit(4);
+    const std::size_t before = LargePageHeap::InUse();
+    int steps = 0;
+    while (LargePageHeap::BackAhead(8 * kMiB))
+        ++steps;
+    if (steps != 4 || LargePageHeap::BackAhead(8 * kMiB))
+        std::exit(5);
+    if (!Resident(start, 8 * kMiB) || AnyResident(start + 8 * kMiB, 2 * kMiB))
+        std::exit(6);
+    // Backed is not used: what the heap holds is unchanged.
+    std::exit(LargePageHeap::InUse() == before ? 0 : 7);
+}
+
 } // namespace
+
+TEST(LargePageHeap, BackingAheadStopsAtItsBoundAndNeedsAStretch)
+{
+    if (!HugePagesOffered())
+        GTEST_SKIP() << "this kernel offers no transparent huge pages";
+    EXPECT_EXIT(CheckBackAhead(), ::testing::ExitedWithCode(0), "");
+}
 
 TEST(LargePageHeap, TheFirstBlocksAfterTheReservationAreOnLargePages)
 {
