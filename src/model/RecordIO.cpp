@@ -154,7 +154,8 @@ namespace {
 // What WriteTree lets out gather before handing it on.
 constexpr qsizetype kFlushBytes = 512 * 1024;
 
-// Hands out on once it holds kFlushBytes; what it leaves in out is empty.
+// Called once out holds kFlushBytes: passes the bytes on and leaves out
+// empty, with room for the next ones.
 using Full = std::function<void(QByteArray& out)>;
 
 // The records of the nodes at the tree's depth-first positions first up to
