@@ -22,7 +22,8 @@ JournalWriter::JournalWriter(const QString& path) : m_path(path)
 
 JournalWriter::~JournalWriter()
 {
-    // A save given up on still waits for the flush before the file closes.
+    // A save given up on waits for the flushing thread, and for a flush
+    // Seal already started, before the file closes.
     m_writeback.reset();
     if (m_fd >= 0)
         ::close(m_fd);
