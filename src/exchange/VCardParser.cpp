@@ -3,6 +3,7 @@
 #include "exchange/CardFilePieces.h"
 #include "exchange/ChunkPipe.h"
 #include "exchange/VCardLineReader.h"
+#include "model/CorePair.h"
 #include "platform/LargePageHeap.h"
 
 #include <algorithm>
@@ -100,7 +101,8 @@ void ReadChunks(VCardScan::Scanner& scanner, const Feed& feed, const std::functi
 // this thread's work, and the reader mostly waited for empty chunks. The
 // reader frees nothing that this thread allocated, and this thread frees
 // only the strings the cards drop, so the threads seldom wait for each
-// other's allocator.
+// other's allocator. The two threads are kept on two cores; left to the
+// system, they often took turns on one.
 void ReadBeside(VCardScan::Scanner& scanner, const Feed& feed, CardBuilder& builder)
 {
     constexpr int kChunks = 3;
@@ -114,7 +116,9 @@ void ReadBeside(VCardScan::Scanner& scanner, const Feed& feed, CardBuilder& buil
     const std::size_t before = LargePageHeap::InUse() + kSlack;
     std::size_t cardsRead = 0;
     pipe.SetIdleWork([&] { return LargePageHeap::BackAhead(before + cardsRead * kBytesPerCard); });
+    const CorePair cores;
     std::thread reader([&] {
+        cores.Aside();
         try {
             ReadChunks(
                 scanner, feed,
