@@ -18,9 +18,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
+#include <memory>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -62,46 +61,83 @@ QString SystemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// The database's new bytes are copied from the sealed journal through
-// buffer, whose room is used as it is; the file replaces the database
-// whole or not at all.
-void ReplaceDatabase(const QString& path, JournalWriter& journal, QByteArray& buffer)
+// The new database, written as the records are made, beside the journal.
+// It replaces the database whole or not at all, and only once the journal
+// is safely on disk. What goes wrong on the way is thrown at the end, so
+// that the journal is still written whole: a database whose place is taken
+// by something else, or a disk that refuses its bytes.
+class NewDatabase
 {
-    // Unbuffered, so a short write shows at write() with its reason.
-    QSaveFile database(path);
-    if (!database.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw ESaveError(path + u": " + database.errorString());
-    // The reason is taken before cancelling, which replaces it with its own words.
-    const auto fail = [&](const QString& reason) {
-        database.cancelWriting();
-        throw ESaveError(path + u": " + reason);
-    };
-    buffer.resize(std::max<qsizetype>(buffer.capacity(), 64 * 1024));
-    Writeback writeback(database.handle(), Writeback::Flush::DataOnly);
-    for (qint64 at = 0; at < journal.DatabaseSize();) {
-        const auto want = static_cast<size_t>(std::min<qint64>(buffer.size(), journal.DatabaseSize() - at));
-        const ssize_t got = ::pread(journal.Descriptor(), buffer.data(), want, at);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            fail(got < 0 ? SystemError(errno) : QStringLiteral("the journal ended early"));
-        if (database.write(buffer.constData(), got) != got)
-            fail(database.errorString());
-        at += got;
-        writeback.Written(at);
+public:
+    explicit NewDatabase(const QString& path) : m_path(path), m_file(path)
+    {
+        try {
+            CheckSaveTarget(path);
+        } catch (const ESaveError& e) {
+            m_failure = e.Message();
+            return;
+        }
+        // Unbuffered, so a short write shows at write() with its reason.
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            m_failure = path + u": " + m_file.errorString();
+            return;
+        }
+        m_writeback = std::make_unique<Writeback>(m_file.handle(), Writeback::Flush::DataOnly);
     }
-    // The new database goes to disk while the journal does (commit's own
-    // flush then finds nothing left); only a journal safely on disk lets the
-    // database be replaced. A failed journal leaves the new file uncommitted,
-    // and QSaveFile discards it.
-    writeback.StartFlush();
-    if (const int error = writeback.WaitFlushed(); error != 0)
-        fail(SystemError(error));
-    journal.WaitSealed();
-    if (!database.commit())
-        throw ESaveError(path + u": " + database.errorString());
-    SyncDirectory(path);
-}
+
+    void Write(QByteArrayView bytes)
+    {
+        if (!m_failure.isEmpty())
+            return;
+        if (m_file.write(bytes.data(), bytes.size()) != bytes.size()) {
+            GiveUp(m_file.errorString());
+            return;
+        }
+        m_written += bytes.size();
+        m_writeback->Written(m_written);
+    }
+
+    // Throws ESaveError when the new database cannot replace the old one.
+    void Check() const
+    {
+        if (!m_failure.isEmpty())
+            throw ESaveError(m_failure);
+    }
+
+    // The new database went to disk while the journal did (commit's own
+    // flush then finds nothing left); only a journal safely on disk lets it
+    // replace the old one. A failed journal leaves it uncommitted, and
+    // QSaveFile discards it.
+    void Replace(JournalWriter& journal)
+    {
+        Check();
+        CheckSaveTarget(m_path);
+        m_writeback->StartFlush();
+        if (const int error = m_writeback->WaitFlushed(); error != 0) {
+            GiveUp(SystemError(error));
+            Check();
+        }
+        journal.WaitSealed();
+        if (!m_file.commit())
+            throw ESaveError(m_path + u": " + m_file.errorString());
+        SyncDirectory(m_path);
+    }
+
+private:
+    void GiveUp(const QString& reason)
+    {
+        // The reason is taken before cancelling, which replaces it with its own words.
+        m_failure = m_path + u": " + reason;
+        m_writeback.reset();
+        m_file.cancelWriting();
+    }
+
+    QString m_path;
+    QSaveFile m_file;
+    std::unique_ptr<Writeback> m_writeback; // ends before the file closes
+    qint64 m_written = 0;
+    QString m_failure;
+};
 
 // A journal that is complete but not the same as "zivo.dat" is a copy that
 // exists nowhere else; it must survive the next save.
@@ -270,20 +306,25 @@ void SaveDatabase(const TItemTree& tree, const QString& directory)
     const QString journalPath = InDirectory(directory, kJournalFile);
     KeepLoneJournal(journalPath, databasePath);
     CheckSaveTarget(journalPath);
-    // The records go to the journal a piece at a time as they are made, and
-    // the database is copied from the journal: a large tree's bytes are
-    // never whole in memory, and one megabyte of room carries them all.
+    // The records go to the journal and to the new database a piece at a
+    // time as they are made: a large tree's bytes are never whole in memory,
+    // and one megabyte of room carries them all.
     JournalWriter journal(journalPath);
+    NewDatabase database(databasePath);
     QByteArray piece;
     piece.reserve(kPieceRoom);
     piece.append("{Params}\r\n");
-    RecordIO::WriteTree(tree, piece, [&journal](QByteArrayView bytes) { journal.Write(bytes); });
-    journal.Write(piece);
+    const auto write = [&journal, &database](QByteArrayView bytes) {
+        journal.Write(bytes);
+        database.Write(bytes);
+    };
+    RecordIO::WriteTree(tree, piece, write);
+    write(piece);
     journal.Seal();
     // The copy of the day is the database as it was before today's first save.
-    CheckSaveTarget(databasePath);
+    database.Check();
     DatabaseBackups::KeepDailyCopy(databasePath, InDirectory(directory, kBackupFolder), kBackupDays);
-    ReplaceDatabase(databasePath, journal, piece);
+    database.Replace(journal);
 }
 
 TJournalRecovery JournalToRestore(const TLoadResult& load, const QString& directory)

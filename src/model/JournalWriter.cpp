@@ -14,7 +14,7 @@
 
 JournalWriter::JournalWriter(const QString& path) : m_path(path)
 {
-    m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (m_fd < 0)
         Fail(errno);
     m_writeback = std::make_unique<Writeback>(m_fd, Writeback::Flush::All);

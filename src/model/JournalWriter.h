@@ -26,19 +26,13 @@ public:
     void Write(QByteArrayView bytes);
     // Ends the journal with its closing line and starts flushing it to disk
     // on a thread of its own, which has had the disk write the journal
-    // since the first piece: the new database is written and flushed
-    // meanwhile, and the flushes overlap instead of following each other.
-    // The journal stays open, for the database to be copied from it.
+    // since the first piece: the new database is flushed meanwhile, and the
+    // flushes overlap instead of following each other.
     void Seal();
     // Waits for the flush Seal started; throws ESaveError with the system's
     // reason when it failed. Nothing may replace the database before this
     // returns.
     void WaitSealed();
-
-    // The journal, open for reading and writing, and how many database
-    // bytes (before the closing line) it holds.
-    int Descriptor() const { return m_fd; }
-    qint64 DatabaseSize() const { return m_size; }
 
 private:
     void WriteAll(QByteArrayView bytes);

@@ -23,6 +23,13 @@ class DatabaseTest : public ::testing::Test
 protected:
     QTemporaryDir dir;
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // Files a save left beside the database and its journal.
+    QStringList Leftovers() const
+    {
+        QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        left.removeIf([](const QString& name) { return name == u"zivo.dat" || name == u"zivo.dat.txn"; });
+        return left;
+    }
     TItemTree tree;
     TTreeNode* root = tree.CreateRoot();
 };
@@ -92,6 +99,8 @@ TEST_F(DatabaseTest, AJournalThatCannotBeWrittenLeavesTheDatabaseUntouched)
         EXPECT_EQ(e.Message(), QStringLiteral("Error saving database"));
     }
     EXPECT_EQ(ReadAll(Path("zivo.dat")), QByteArray("{Params}\r\nold\r\n"));
+    // The new database, written beside the journal, is not left behind.
+    EXPECT_EQ(Leftovers(), QStringList());
 }
 
 TEST_F(DatabaseTest, AFailedReplaceLeavesTheDatabaseAsItWas)
@@ -102,6 +111,7 @@ TEST_F(DatabaseTest, AFailedReplaceLeavesTheDatabaseAsItWas)
     EXPECT_THROW(SaveDatabase(tree, dir.path()), ESaveError);
     EXPECT_TRUE(QFileInfo(Path("zivo.dat/keep")).isDir());
     EXPECT_TRUE(ReadAll(Path("zivo.dat.txn")).contains("new"));
+    EXPECT_EQ(Leftovers(), QStringList());
 }
 
 TEST_F(DatabaseTest, AWriteCutShortByAFileSizeLimitIsReportedAndNothingIsReplaced)
@@ -119,6 +129,7 @@ TEST_F(DatabaseTest, AWriteCutShortByAFileSizeLimitIsReportedAndNothingIsReplace
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, previous);
     EXPECT_EQ(ReadAll(Path("zivo.dat")), QByteArray("{Params}\r\nold\r\n"));
+    EXPECT_EQ(Leftovers(), QStringList());
 }
 
 TEST_F(DatabaseTest, RevertToSavedReplacesEverythingBelowTheRoot)
