@@ -321,8 +321,8 @@ void SaveDatabase(const TItemTree& tree, const QString& directory)
     RecordIO::WriteTree(tree, piece, write);
     write(piece);
     journal.Seal();
-    // The copy of the day is the database as it was before today's first save.
     database.Check();
+    // The copy of the day is the database as it was before today's first save.
     DatabaseBackups::KeepDailyCopy(databasePath, InDirectory(directory, kBackupFolder), kBackupDays);
     database.Replace(journal);
 }
