@@ -107,10 +107,10 @@ void ReadBeside(VCardScan::Scanner& scanner, const Feed& feed, CardBuilder& buil
 {
     constexpr int kChunks = 3;
     ChunkPipe pipe(kChunks);
-    // The reader is the faster side. While it waits, it has the memory that
-    // the cards read so far will take backed ahead of this thread, which
-    // would otherwise stop each time the heap grows into fresh memory. A
-    // card and the items made of it take about two kilobytes.
+    // When the reader is ahead and would wait, it has the memory that the
+    // cards read so far will take backed ahead of this thread, which would
+    // otherwise stop each time the heap grows into fresh memory. A card and
+    // the items made of it take about two kilobytes.
     constexpr std::size_t kSlack = std::size_t(4) << 20;
     constexpr std::size_t kBytesPerCard = 2048;
     const std::size_t before = LargePageHeap::InUse() + kSlack;

@@ -115,7 +115,7 @@ public:
         m_writeback->StartFlush();
         if (const int error = m_writeback->WaitFlushed(); error != 0) {
             GiveUp(SystemError(error));
-            Check();
+            throw ESaveError(m_failure);
         }
         journal.WaitSealed();
         if (!m_file.commit())
