@@ -29,6 +29,9 @@ function(zendrivo_layer name)
   add_library(${name} STATIC ${_sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC zendrivo_common ${ARGN})
+  # The libraries do the work of every command; the extra inlining and loop
+  # work of -O3 made importing and saving a few per cent faster than -O2.
+  target_compile_options(${name} PRIVATE $<$<CONFIG:RelWithDebInfo>:-O3>)
 endfunction()
 
 # Adds one GoogleTest program from every source file in a tests folder.
