@@ -158,6 +158,39 @@ constexpr qsizetype kFlushBytes = 512 * 1024;
 // empty, with room for the next ones.
 using Full = std::function<void(QByteArray& out)>;
 
+// Asks for what the records of the nodes ahead are made of, some steps
+// before each is needed: a node brings its cell, its item, its texts and
+// its leaves, each leaf through a cell of its own, all over memory. Each
+// link is asked for once the one before it has had time to arrive, so that
+// the waits for memory overlap; the leaves' texts are asked for one node
+// ahead. Reaching down to the leaves here, rather than only when their
+// holder is written, made writing the records of an import about a tenth
+// faster.
+void PrefetchRecordsAhead(const TItemTree& tree, int at, int end)
+{
+    const auto itemAt = [&tree, end](int i) { return i < end ? tree.NodeAt(i)->Item() : nullptr; };
+    if (at + 10 < end)
+        __builtin_prefetch(tree.NodeAt(at + 10));
+    if (at + 8 < end)
+        __builtin_prefetch(tree.NodeAt(at + 8)->Data());
+    if (at + 6 < end)
+        __builtin_prefetch(itemAt(at + 6));
+    if (const TZVBObject* item = itemAt(at + 4))
+        item->PrefetchRecord();
+    if (const TZVBObject* item = itemAt(at + 3)) {
+        for (const auto& cell : item->Contents())
+            __builtin_prefetch(cell.get());
+    }
+    if (const TZVBObject* item = itemAt(at + 2)) {
+        for (const auto& cell : item->Contents())
+            __builtin_prefetch(cell->Item());
+    }
+    if (const TZVBObject* item = itemAt(at + 1)) {
+        for (const auto& cell : item->Contents())
+            cell->Item()->PrefetchRecord();
+    }
+}
+
 // The records of the nodes at the tree's depth-first positions first up to
 // end, in the order WriteNodes gives them.
 void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out, const Full& full)
@@ -172,7 +205,7 @@ void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out, 
     if (outermostRemote)
         at = tree.PositionOf(outermostRemote) + tree.SubtreeSizeOf(outermostRemote);
     while (at < end) {
-        PrefetchAhead([&tree](int i) { return tree.NodeAt(i); }, at, end);
+        PrefetchRecordsAhead(tree, at, end);
         const TTreeNode* node = tree.NodeAt(at);
         const TZVBObject* item = node->Item();
         if (item->IsRemote()) {
@@ -222,7 +255,12 @@ void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush)
         WriteFlatRange(tree, 0, count, out, handOut);
         return;
     }
-    const int half = count / 2;
+    // The "halves" are not even: this thread also hands on every piece, its
+    // own and the other thread's, so it makes two fifths. With an even split,
+    // the other thread stood idle while this one wrote the whole second half
+    // at its end, and the disk got that half in one burst rather than piece
+    // by piece as it was made.
+    const int half = static_cast<int>(static_cast<qint64>(count) * 2 / 5);
     // Without flush, the second half gathers in a buffer of its own that is
     // added to out at the end. With it, the second half's pieces are handed
     // over as they fill, and this thread hands them on as soon as its own

@@ -214,8 +214,9 @@ TEST_F(DatabaseTest, ALargeTreeWrittenInTwoHalvesGivesTheBytesOfOneWriter)
         RecordIO::WriteNodeTree(*tree.Top(0), 0, bytes);
         return bytes;
     };
-    // Folders after the remote one move the middle from inside it to past it.
-    for (int after = 0; after <= 160; ++after) {
+    // Folders after the remote one move the middle from inside it to past
+    // it, wherever between a third and a half of the nodes it lies.
+    for (int after = 0; after <= 320; ++after) {
         if (after > 0)
             AddContainer(root, 0, QStringLiteral("After %1").arg(after));
         ASSERT_EQ(DatabaseBytes(tree), oneWriter()) << after << " folders after the remote one";
