@@ -257,20 +257,39 @@ int CompareWithoutCase(QStringView a, QStringView b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+namespace {
+// Each Latin-1 character as the comparison without case takes it (A as a,
+// Ë as ë), or 0 where that lies beyond Latin-1 (µ folds to a Greek
+// letter) and for NUL, which would pack as the end does.
+const std::array<std::uint8_t, 256>& FoldedLatin1()
+{
+    static const std::array<std::uint8_t, 256> table = [] {
+        std::array<std::uint8_t, 256> folded{};
+        for (char16_t c = 1; c < 256; ++c) {
+            const char16_t f = QChar::toCaseFolded(c);
+            folded[c] = f < 256 ? static_cast<std::uint8_t>(f) : 0;
+        }
+        return folded;
+    }();
+    return table;
+}
+} // namespace
+
 CasePrefix CasePrefixOf(QStringView text)
 {
     constexpr int kChars = 16;
+    const auto& folded = FoldedLatin1();
     CasePrefix prefix;
     prefix.exact = kChars;
     for (int i = 0; i < kChars && i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        // A NUL would pack as the end does.
-        if (c >= 0x80 || c == 0) {
+        const std::uint8_t packed = c < 256 ? folded[c] : 0;
+        if (packed == 0) {
             prefix.exact = i;
             break;
         }
         std::uint64_t& word = i < 8 ? prefix.high : prefix.low;
-        word |= std::uint64_t(LowerAscii(c)) << (8 * (7 - i % 8));
+        word |= std::uint64_t(packed) << (8 * (7 - i % 8));
     }
     prefix.whole = prefix.exact == kChars && text.size() <= kChars;
     return prefix;

@@ -76,9 +76,9 @@ int CompareWithoutCase(QStringView a, QStringView b);
 // spares a sort reading the texts themselves from all over memory.
 struct CasePrefix
 {
-    std::uint64_t high = 0; // a byte per character, A to Z as a to z, 0 past the end
+    std::uint64_t high = 0; // a byte per character as compared without case (A and a as a, Ë and ë as ë), 0 past the end
     std::uint64_t low = 0;  // the characters after the first eight
-    int exact = 0;          // leading characters held as they compare: up to the first beyond ASCII or NUL
+    int exact = 0;          // leading characters held: up to the first NUL or one that compares beyond Latin-1
     bool whole = false;     // the text is all held
 };
 CasePrefix CasePrefixOf(QStringView text);
