@@ -44,22 +44,31 @@ qsizetype IndexOf(QByteArrayView text, char c)
     return at ? static_cast<const char*>(at) - text.data() : -1;
 }
 
-qsizetype HeadEnd(QByteArrayView line)
+// Where the head of a line ends, and whether a double quote stands in it.
+struct HeadSpan
+{
+    qsizetype end = -1;
+    bool quotes = false;
+};
+
+HeadSpan HeadEnd(QByteArrayView line)
 {
     const qsizetype colon = IndexOf(line, ':');
     if (colon >= 0 && IndexOf(line.first(colon), '"') < 0)
-        return colon;
+        return {colon, false};
     bool quoted = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         if (line[i] == '"')
             quoted = !quoted;
         else if (line[i] == ':' && !quoted)
-            return i;
+            return {i, true};
     }
-    return colon; // an unbalanced quote: fall back to the first colon
+    return {colon, true}; // an unbalanced quote: fall back to the first colon
 }
 
-template <typename Separator, typename F> void ForEachPart(QByteArrayView text, Separator isSeparator, F&& f)
+// Hands each part of text between separators to f, trimmed; empty parts are
+// left out. A separator between double quotes does not count.
+template <typename Separator, typename F> void ForEachQuotedPart(QByteArrayView text, Separator isSeparator, F&& f)
 {
     bool quoted = false;
     qsizetype start = 0;
@@ -74,64 +83,88 @@ template <typename Separator, typename F> void ForEachPart(QByteArrayView text, 
         }
     }
 }
-bool IsSemicolon(char c)
-{
-    return c == ';';
-}
 
-bool IsComma(char c)
+// The same for a head without double quotes, which most are, split at one
+// separator: every line of a file has a head, and the search for the
+// separator takes fewer steps than looking at each character.
+template <typename F> void ForEachPlainPart(QByteArrayView text, char separator, F&& f)
 {
-    return c == ',';
+    while (true) {
+        const qsizetype at = IndexOf(text, separator);
+        const QByteArrayView part = Trimmed(at < 0 ? text : text.first(at));
+        if (!part.isEmpty())
+            f(part);
+        if (at < 0)
+            return;
+        text = text.sliced(at + 1);
+    }
 }
 
 bool IsListSeparator(char c)
 {
     return c == ',' || c == ' ' || c == '\t';
 }
-} // namespace
 
-bool VCardHead::Scan(QByteArrayView line)
+// The parts of a head, which holds double quotes only with kQuotes.
+template <bool kQuotes>
+void ScanParts(QByteArrayView text, VCardHead& head)
 {
-    *this = VCardHead();
-    const qsizetype end = HeadEnd(line);
-    if (end < 0)
-        return false;
-    valueStart = end + 1;
-    bool first = true;
-    const auto setType = [this](QByteArrayView word) {
+    const auto forEach = [](QByteArrayView within, char separator, auto&& f) {
+        if constexpr (kQuotes)
+            ForEachQuotedPart(within, [separator](char c) { return c == separator; }, f);
+        else
+            ForEachPlainPart(within, separator, f);
+    };
+    const auto setType = [&head](QByteArrayView word) {
         const int bit = CardParameter::BitOf(word);
         if (bit >= 0)
-            parameters |= 1U << bit;
+            head.parameters |= 1U << bit;
         else if (Is(word, "QUOTED-PRINTABLE"))
-            quotedPrintable = true;
+            head.quotedPrintable = true;
         else if (Is(word, "BASE64"))
-            base64 = true;
+            head.base64 = true;
     };
-    ForEachPart(line.first(end), IsSemicolon, [&](QByteArrayView part) {
+    bool first = true;
+    forEach(text, ';', [&](QByteArrayView part) {
         if (std::exchange(first, false)) {
             qsizetype dot = part.size();
             while (dot > 0 && part[dot - 1] != '.')
                 --dot;
-            name = part.sliced(dot);
+            head.name = part.sliced(dot);
             return;
         }
         const qsizetype equals = IndexOf(part, '=');
         if (equals < 0) {
-            ForEachPart(part, IsListSeparator, setType);
+            // Bare types: "WORK", "WORK,VOICE" or "WORK VOICE".
+            ForEachQuotedPart(part, IsListSeparator, setType);
             return;
         }
         const QByteArrayView key = Trimmed(part.first(equals));
         const QByteArrayView value = Unquoted(part.sliced(equals + 1));
         if (Is(key, "TYPE")) {
-            ForEachPart(value, IsComma, setType);
+            forEach(value, ',', setType);
         } else if (Is(key, "PREF")) {
-            parameters |= 1U << CardParameter::Pref;
+            head.parameters |= 1U << CardParameter::Pref;
         } else if (Is(key, "ENCODING")) {
-            quotedPrintable = Is(value, "QUOTED-PRINTABLE");
-            base64 = Is(value, "BASE64") || Is(value, "B");
+            head.quotedPrintable = Is(value, "QUOTED-PRINTABLE");
+            head.base64 = Is(value, "BASE64") || Is(value, "B");
         } else if (Is(key, "CHARSET")) {
-            charset = value;
+            head.charset = value;
         }
     });
+}
+} // namespace
+
+bool VCardHead::Scan(QByteArrayView line)
+{
+    *this = VCardHead();
+    const HeadSpan span = HeadEnd(line);
+    if (span.end < 0)
+        return false;
+    valueStart = span.end + 1;
+    if (span.quotes)
+        ScanParts<true>(line.first(span.end), *this);
+    else
+        ScanParts<false>(line.first(span.end), *this);
     return true;
 }

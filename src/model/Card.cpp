@@ -76,18 +76,49 @@ constexpr std::array<UpperName, kCount> kUpperNames = [] {
     return names;
 }();
 static_assert(std::char_traits<char16_t>::length(u"POWERSHARE") < sizeof(UpperName::text));
+
+// The names of each length and first letter: two at most share both, so a
+// word of a file is compared with two names at most, not with all of them.
+// A name's bit is held plus one, so that a slot starts out empty as zero.
+constexpr qsizetype kLongestName = 10;
+struct Candidates
+{
+    std::array<std::uint8_t, 2> bitsPlusOne;
+};
+constexpr std::size_t StartIndex(qsizetype size, char upperFirst)
+{
+    return static_cast<std::size_t>(size * 26 + (upperFirst - 'A'));
+}
+constexpr std::array<Candidates, (kLongestName + 1) * 26> kByStart = [] {
+    std::array<Candidates, (kLongestName + 1) * 26> table{};
+    for (int bit = 0; bit < kCount; ++bit) {
+        const UpperName& name = kUpperNames[size_t(bit)];
+        if (name.size > kLongestName || name.text[0] < 'A' || name.text[0] > 'Z')
+            throw "a parameter name this table cannot hold";
+        Candidates& slot = table[StartIndex(name.size, name.text[0])];
+        if (slot.bitsPlusOne[1] != 0)
+            throw "three parameter names of one length and first letter";
+        slot.bitsPlusOne[slot.bitsPlusOne[0] == 0 ? 0 : 1] = static_cast<std::uint8_t>(bit + 1);
+    }
+    return table;
+}();
 } // namespace
 
-// The table's names are ASCII, and no Latin-1 letter beyond it folds to
-// one; entries of another length are passed over without a comparison.
+// The table's names are ASCII, and no Latin-1 letter beyond it folds to one.
 int BitOf(QByteArrayView name)
 {
     const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; };
-    for (int bit = 0; bit < kCount; ++bit) {
+    if (name.isEmpty() || name.size() > kLongestName)
+        return -1;
+    const char first = upper(name[0]);
+    if (first < 'A' || first > 'Z')
+        return -1;
+    for (const std::uint8_t bitPlusOne : kByStart[StartIndex(name.size(), first)].bitsPlusOne) {
+        if (bitPlusOne == 0)
+            break;
+        const int bit = bitPlusOne - 1;
         const UpperName& entry = kUpperNames[size_t(bit)];
-        if (entry.size != name.size())
-            continue;
-        qsizetype i = 0;
+        qsizetype i = 1;
         while (i < name.size() && upper(name[i]) == entry.text[i])
             ++i;
         if (i == name.size())

@@ -59,10 +59,22 @@ QString DecodeLine(QByteArrayView line)
 
 void AppendLine(QByteArrayView line, QString& out)
 {
-    if (IsAscii(line))
+    if (IsAscii(line)) {
         out.append(QLatin1StringView(line));
-    else
-        out.append(DecodeLine(line));
+        return;
+    }
+    // Decoded straight behind the text, which a line of UTF-8 never
+    // outgrows: it takes no more UTF-16 units than it has bytes.
+    const qsizetype start = out.size();
+    out.resize(start + line.size());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QChar* const end = utf8.appendToBuffer(out.data() + start, line);
+    if (utf8.hasError()) {
+        out.resize(start);
+        out.append(DecodeWindows1252(line));
+        return;
+    }
+    out.resize(end - out.constData());
 }
 
 LineReader::LineReader(QByteArrayView bytes, Start start) : m_bytes(bytes)

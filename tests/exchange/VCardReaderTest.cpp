@@ -113,6 +113,20 @@ TEST(VCardLines, TypeParametersInEverySpelling)
     EXPECT_EQ(bits("EMAIL;type=INTERNET;type=pref:a@b"), Bits({CardParameter::Internet, CardParameter::Pref}));
     EXPECT_EQ(bits("TEL;X-COUCHDB-UUID=\"a:b;c\";TYPE=CELL:1"), Bits({CardParameter::Cell}));
     EXPECT_EQ(bits("TEL;LANGUAGE=de;utf-8;x-unknown:1"), 0U);
+    // Groups, blanks and empty parts around the parameters.
+    EXPECT_EQ(bits("item1.TEL; TYPE = work , voice ;;:1"), workVoice);
+    EXPECT_EQ(bits("TEL;;WORK VOICE:1"), workVoice);
+    EXPECT_EQ(bits("TEL;TYPE=\"work\";VOICE:1"), workVoice);
+    // Every parameter in either case; words that only begin or end like
+    // one, or share its length and first letter, are none.
+    for (int bit = 0; bit < CardParameter::kCount; ++bit) {
+        const QByteArray name = CardParameter::Name(bit).toLatin1();
+        EXPECT_EQ(bits(QByteArray("TEL;TYPE=" + name.toLower() + ":1")), 1U << bit) << name.constData();
+        EXPECT_EQ(bits(QByteArray("TEL;" + name.toUpper() + ":1")), 1U << bit) << name.constData();
+        const QByteArray nearly = name + "S," + name.chopped(1) + ",Q" + name.sliced(1);
+        EXPECT_EQ(bits(QByteArray("TEL;TYPE=" + nearly + ":1")), 0U) << name.constData();
+    }
+    EXPECT_EQ(bits("TEL;TYPE=CAT,IDSN,VOIDE,PARCAL,1,\xC3\x89:1"), 0U);
 }
 
 TEST(VCardLines, ValueFormsOfNewerVersions)
