@@ -1,6 +1,6 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
-#include "model/RecordIO.h"
+#include "model/HelperThreads.h"
 #include "platform/LargePageHeap.h"
 
 #include <QCoreApplication>
@@ -48,7 +48,7 @@ std::vector<CliCommand> Commands()
 int main(int argc, char** argv)
 {
     LargePageHeap::Reserve();
-    RecordIO::WriteInTwoHalves(true);
+    HelperThreads::Allow(true);
     g_argv = argv;
     QCoreApplication app(argc, argv);
     return RunCliProgram(Commands());

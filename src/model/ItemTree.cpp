@@ -1,5 +1,6 @@
 #include "model/ItemTree.h"
 
+#include "model/HelperThreads.h"
 #include "model/ItemFactory.h"
 #include "model/RecordIO.h"
 #include "model/TextRules.h"
@@ -11,6 +12,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <thread>
 
 TItemTree::TItemTree() = default;
 
@@ -176,27 +178,51 @@ void TItemTree::SortChildren(TTreeNode* parent)
         const QString* title;
         std::size_t at;
     };
-    std::vector<Keyed> keyed;
-    keyed.reserve(siblings.size());
+    const std::size_t count = siblings.size();
+    std::vector<Keyed> keyed(count);
     const auto sibling = [&siblings](int i) { return siblings[static_cast<std::size_t>(i)].get(); };
-    for (std::size_t at = 0; at < siblings.size(); ++at) {
-        PrefetchAhead(sibling, static_cast<int>(at), static_cast<int>(siblings.size()));
-        const TZVBObject* item = siblings[at]->Item();
-        static const QString none;
-        const QString* title = item ? &item->Title() : &none;
-        keyed.push_back({item && item->ClassCode() == ClassCode::Folder, TextRules::CasePrefixOf(*title), title, at});
-    }
+    const auto makeKeys = [&](std::size_t from, std::size_t to) {
+        for (std::size_t at = from; at < to; ++at) {
+            PrefetchAhead(sibling, static_cast<int>(at), static_cast<int>(to));
+            const TZVBObject* item = siblings[at]->Item();
+            static const QString none;
+            const QString* title = item ? &item->Title() : &none;
+            keyed[at] = {item && item->ClassCode() == ClassCode::Folder, TextRules::CasePrefixOf(*title), title, at};
+        }
+    };
     const auto less = [](const Keyed& a, const Keyed& b) {
         if (a.folder != b.folder)
             return a.folder;
         return TextRules::CompareWithoutCase(a.prefix, *a.title, b.prefix, *b.title) < 0;
     };
-    if (std::is_sorted(keyed.begin(), keyed.end(), less))
-        return;
+    // Thousands of siblings are keyed and sorted in two halves at once, the
+    // second on a thread of its own, and the halves then merged: the keys
+    // come from all over memory, and the sort is most of the rest.
+    constexpr std::size_t kSiblingsToSplit = 4096;
+    if (count >= kSiblingsToSplit && HelperThreads::Allowed()) {
+        const auto middle = keyed.begin() + static_cast<std::ptrdiff_t>(count / 2);
+        std::thread second([&] {
+            makeKeys(count / 2, count);
+            std::stable_sort(middle, keyed.end(), less);
+        });
+        makeKeys(0, count / 2);
+        std::stable_sort(keyed.begin(), middle, less);
+        second.join();
+        std::inplace_merge(keyed.begin(), middle, keyed.end(), less);
+        const bool moved = std::any_of(keyed.begin(), keyed.end(), [&keyed](const Keyed& key) {
+            return key.at != static_cast<std::size_t>(&key - keyed.data());
+        });
+        if (!moved)
+            return;
+    } else {
+        makeKeys(0, count);
+        if (std::is_sorted(keyed.begin(), keyed.end(), less))
+            return;
+        std::stable_sort(keyed.begin(), keyed.end(), less);
+    }
     Notify([&](TreeObserver& o) { o.ChildrenAboutToBeSorted(parent); });
-    std::stable_sort(keyed.begin(), keyed.end(), less);
     std::vector<std::unique_ptr<TTreeNode>> sorted;
-    sorted.reserve(siblings.size());
+    sorted.reserve(count);
     for (const Keyed& key : keyed)
         sorted.push_back(std::move(siblings[key.at]));
     siblings.swap(sorted);

@@ -1,6 +1,7 @@
 #include "model/RecordIO.h"
 
 #include "model/Exceptions.h"
+#include "model/HelperThreads.h"
 #include "model/ItemFactory.h"
 #include "model/ItemTree.h"
 #include "model/PieceHandover.h"
@@ -221,15 +222,6 @@ void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out, 
 }
 } // namespace
 
-namespace {
-bool g_writeInTwoHalves = false;
-} // namespace
-
-void WriteInTwoHalves(bool on)
-{
-    g_writeInTwoHalves = on;
-}
-
 qsizetype ExpectedBytes(const TItemTree& tree)
 {
     constexpr qsizetype kBytesPerItem = 112;
@@ -251,7 +243,7 @@ void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush)
     // of its own: the time goes into reading items from all over memory,
     // which two cores do side by side.
     constexpr int kItemsToSplit = 20000;
-    if (!g_writeInTwoHalves || count < 2 || tree.IdCount() < kItemsToSplit) {
+    if (!HelperThreads::Allowed() || count < 2 || tree.IdCount() < kItemsToSplit) {
         WriteFlatRange(tree, 0, count, out, handOut);
         return;
     }

@@ -32,19 +32,13 @@ void WriteNodeTree(const TTreeNode& node, int level, QByteArray& out, bool withR
 // Every top node of the tree so, at level 0, as UTF-8 bytes, appended to
 // out. Where flush is given, out is handed to it and emptied whenever it
 // holds a good part of a megabyte, and so are the pieces of the second half
-// of a tree written in two halves; what out holds at the end is the
-// caller's to hand on.
+// of a tree written in two halves (where HelperThreads allows it); what
+// out holds at the end is the caller's to hand on.
 using Flush = std::function<void(QByteArrayView bytes)>;
 void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush = {});
 // About how many bytes WriteTree makes of the tree: records average 70 to
 // 80 bytes, so this errs high for room reserved once.
 qsizetype ExpectedBytes(const TItemTree& tree);
-// Lets WriteTree write a large tree in two halves at once. Off unless a
-// program turns it on: the first thread a process starts costs every later
-// malloc and free of that process glibc's single-threaded fast path, which
-// a long-lived program that has no threads yet would pay for good. A
-// command-line run, which ends after its save, turns it on.
-void WriteInTwoHalves(bool on);
 
 // What a read found besides the items it made.
 struct ReadStats

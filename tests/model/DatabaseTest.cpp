@@ -4,6 +4,7 @@
 #include "model/Database.h"
 #include "model/Exceptions.h"
 #include "model/FolderObject.h"
+#include "model/HelperThreads.h"
 #include "model/Journal.h"
 #include "model/RecordIO.h"
 #include "model/TreeOps.h"
@@ -204,10 +205,10 @@ TEST_F(DatabaseTest, ALargeTreeWrittenInTwoHalvesGivesTheBytesOfOneWriter)
     static_cast<TFolderObject*>(remote->Item())->Refresh();
     ASSERT_EQ(remote->ChildCount(), 150);
 
-    RecordIO::WriteInTwoHalves(true);
+    HelperThreads::Allow(true);
     struct Reset
     {
-        ~Reset() { RecordIO::WriteInTwoHalves(false); }
+        ~Reset() { HelperThreads::Allow(false); }
     } reset;
     const auto oneWriter = [this] {
         QByteArray bytes("{Params}\r\n");

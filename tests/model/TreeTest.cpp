@@ -4,7 +4,9 @@
 #include "model/Clock.h"
 #include "model/Exceptions.h"
 #include "model/FolderObject.h"
+#include "model/HelperThreads.h"
 #include "model/ReminderObject.h"
+#include "model/TextRules.h"
 #include "model/TreeOps.h"
 
 #include <gtest/gtest.h>
@@ -74,26 +76,50 @@ TEST_F(TreeTest, SiblingsOfTheSameTitleKeepTheirOrderThroughABulkSort)
     // Many siblings, few titles, spelt in different cases and named out of
     // order, as an import names them: a sort that let equal titles trade
     // places would shuffle a user's same-named entries on every import.
-    const QStringList titles{u"ann"_qs, u"Bob"_qs, u"ANN"_qs, u"carl"_qs, u"Ann"_qs, u"BOB"_qs};
+    // Thousands of siblings are sorted in two halves on two threads where
+    // the program allows it, and the halves merged: the order must be the
+    // same, folders first.
+    const QStringList titles{u"ann"_qs, u"Bob"_qs, u"ANN"_qs, u"carl"_qs, u"Ann"_qs, u"BOB"_qs, u"Zoë"_qs, u"ZOË"_qs,
+                             u"zoe"_qs};
+    struct Reset
     {
-        TItemTree::SortBatch batch(tree);
-        for (int i = 0; i < 300; ++i) {
-            TTreeNode* node = AddContainer(root, 3, QString());
-            node->Item()->SetComment(QString::number(i));
-            node->Item()->SetTitle(titles[(i * 7) % titles.size()]);
+        ~Reset() { HelperThreads::Allow(false); }
+    } reset;
+    for (const int count : {300, 9000}) {
+        TItemTree sorted;
+        TTreeNode* top = sorted.CreateRoot();
+        HelperThreads::Allow(count > 300);
+        {
+            TItemTree::SortBatch batch(sorted);
+            for (int i = 0; i < count; ++i) {
+                TTreeNode* node = AddContainer(top, i % 11 == 0 ? 0 : 3, QString());
+                node->Item()->SetComment(QString::number(i));
+                node->Item()->SetTitle(titles[(i * 7) % titles.size()]);
+            }
         }
-    }
-    QString previousTitle;
-    int previousAdded = -1;
-    for (const auto& child : root->Children()) {
-        const QString title = child->Item()->Title().toLower();
-        const int added = child->Item()->Comment().toInt();
-        ASSERT_GE(title, previousTitle);
-        if (title == previousTitle) {
-            ASSERT_GT(added, previousAdded) << title.toStdString();
+        ASSERT_EQ(top->ChildCount(), count);
+        const TZVBObject* previous = nullptr;
+        for (const auto& child : top->Children()) {
+            const TZVBObject* item = child->Item();
+            ASSERT_EQ(child->Row(), &child - top->Children().data());
+            if (previous && previous->ClassCode() == item->ClassCode()) {
+                const int order = TextRules::CompareWithoutCase(previous->Title(), item->Title());
+                ASSERT_LE(order, 0) << count;
+                if (order == 0) {
+                    ASSERT_GT(item->Comment().toInt(), previous->Comment().toInt()) << count << " " << item->Title().toStdString();
+                }
+            } else if (previous) {
+                ASSERT_EQ(previous->ClassCode(), 0) << "folders come first";
+            }
+            previous = item;
         }
-        previousTitle = title;
-        previousAdded = added;
+        // Sorted again, nothing moves.
+        QList<const TTreeNode*> before;
+        for (const auto& child : top->Children())
+            before.append(child.get());
+        sorted.SortChildren(top);
+        for (int i = 0; i < count; ++i)
+            ASSERT_EQ(top->Child(i), before[i]);
     }
 }
 

@@ -1,5 +1,5 @@
 #include "cli/full/FullCommands.h"
-#include "model/RecordIO.h"
+#include "model/HelperThreads.h"
 #include "platform/LargePageHeap.h"
 
 #include <QCoreApplication>
@@ -13,7 +13,7 @@
 int main(int argc, char** argv)
 {
     LargePageHeap::Reserve();
-    RecordIO::WriteInTwoHalves(true);
+    HelperThreads::Allow(true);
     QStringList raw;
     for (int i = 1; i < argc; ++i)
         raw.append(QString::fromLocal8Bit(argv[i]));
