@@ -34,9 +34,46 @@ void AppendRecord(QString& out, const QString& record)
     out += u"\r\n";
 }
 
+// The rest of a record from the first character beyond ASCII on, encoded
+// as UTF-8 where out's bytes stand at done, and the line end. The bytes are
+// those QString::toUtf8 gives: a surrogate without its other half becomes
+// "?".
+void AppendEncoded(QByteArray& out, qsizetype done, const char16_t* from, const char16_t* end)
+{
+    // A UTF-16 unit takes three bytes at most, a pair of them four.
+    out.resize(done + 3 * (end - from) + 2);
+    auto* to = reinterpret_cast<unsigned char*>(out.data() + done);
+    for (; from != end; ++from) {
+        const char16_t c = *from;
+        if (c < 0x80) {
+            *to++ = static_cast<unsigned char>(c);
+        } else if (c < 0x800) {
+            *to++ = static_cast<unsigned char>(0xC0 | (c >> 6));
+            *to++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && end - from >= 2 && QChar::isLowSurrogate(from[1])) {
+            const char32_t u = QChar::surrogateToUcs4(c, from[1]);
+            ++from;
+            *to++ = static_cast<unsigned char>(0xF0 | (u >> 18));
+            *to++ = static_cast<unsigned char>(0x80 | ((u >> 12) & 0x3F));
+            *to++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+            *to++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+        } else if (QChar::isSurrogate(c)) {
+            *to++ = '?';
+        } else {
+            *to++ = static_cast<unsigned char>(0xE0 | (c >> 12));
+            *to++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
+            *to++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+        }
+    }
+    *to++ = '\r';
+    *to++ = '\n';
+    out.resize(reinterpret_cast<char*>(to) - out.constData());
+}
+
 // Records go out as UTF-8. Nearly every character of a contact list is
 // ASCII, which is narrowed eight characters at a time (four where SSE2 is
-// missing); a record with anything else is encoded as a whole.
+// missing); from the first character beyond it on, a record is encoded one
+// character at a time.
 void AppendRecord(QByteArray& out, const QString& record)
 {
     const qsizetype start = out.size();
@@ -66,9 +103,7 @@ void AppendRecord(QByteArray& out, const QString& record)
     }
     for (; from != end; ++from, ++to) {
         if (*from >= 0x80) {
-            out.resize(start);
-            out += record.toUtf8();
-            out += "\r\n";
+            AppendEncoded(out, to - out.constData(), from, end);
             return;
         }
         *to = static_cast<char>(*from);

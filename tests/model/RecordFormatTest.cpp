@@ -37,6 +37,31 @@ protected:
 };
 } // namespace
 
+// The database's bytes are made from the records' text without a detour
+// through QString::toUtf8: they must be that function's bytes whatever the
+// text holds, a character beyond ASCII at any place, letters of every
+// width, pairs of surrogates and surrogates without their other half.
+TEST_F(RecordFormat, RecordBytesAreTheUtf8OfTheirText)
+{
+    const char16_t pool[] = {u'a', u'~', u' ', 0x00E9, 0x00FF, 0x0100, 0x07FF, 0x0800, 0x20AC, 0xFFFD, 0xFFFF,
+                             0xD83D, 0xDE00, 0xD800, 0xDFFF, 0x0000};
+    std::uint32_t state = 12345;
+    const auto next = [&state] { return (state = state * 1103515245U + 12345U) >> 16; };
+    for (int i = 0; i < 400; ++i) {
+        QString title;
+        const int length = static_cast<int>(next() % 40);
+        for (int c = 0; c < length; ++c)
+            title += QChar(next() % 3 == 0 ? pool[next() % std::size(pool)] : char16_t(u'a' + next() % 26));
+        AddLeaf(root, 6, title, QStringLiteral("555"));
+    }
+    QString text;
+    QByteArray bytes;
+    RecordIO::WriteNodeTree(*root, 0, text);
+    RecordIO::WriteNodeTree(*root, 0, bytes);
+    ASSERT_GT(text.size(), 4000);
+    EXPECT_EQ(bytes, text.toUtf8());
+}
+
 TEST_F(RecordFormat, HeaderLinesAreWrittenExactly)
 {
     TTreeNode* a = AddContainer(root, 0, QStringLiteral("A"));
