@@ -38,8 +38,11 @@ void TAddressObject::SetPlace(const QString& city, const QString& state, const Q
 
 void TAddressObject::SetFields(std::array<QString, 7>&& fields)
 {
-    m_lines = {TextRules::Clean(std::move(fields[0])), TextRules::Clean(std::move(fields[1])),
-               TextRules::Clean(std::move(fields[2]))};
+    // Into the three lines every address has from its start: an import sets
+    // the fields of thousands, and a list made anew would cost a block each.
+    m_lines.resize(3);
+    for (qsizetype i = 0; i < 3; ++i)
+        m_lines[i] = TextRules::Clean(std::move(fields[static_cast<std::size_t>(i)]));
     m_city = TextRules::Clean(std::move(fields[3]));
     m_state = TextRules::Clean(std::move(fields[4]));
     m_postalCode = TextRules::Clean(std::move(fields[5]));

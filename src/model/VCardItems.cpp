@@ -19,6 +19,18 @@ enum class ContactKind : signed char { None = -1, Address, EMail, Phone };
 
 ContactKind KindOf(const TCardProperty& property)
 {
+    // Asked of every property of every card: an ASCII first letter tells
+    // which of the three names to try.
+    const QString& name = property.Name();
+    const char16_t first = name.isEmpty() ? u'\0' : name.front().unicode();
+    if (first < 0x80) {
+        switch (first | 0x20) {
+        case u'a': return property.IsNamed(u"ADR") ? ContactKind::Address : ContactKind::None;
+        case u'e': return property.IsNamed(u"EMAIL") ? ContactKind::EMail : ContactKind::None;
+        case u't': return property.IsNamed(u"TEL") ? ContactKind::Phone : ContactKind::None;
+        default: return ContactKind::None;
+        }
+    }
     if (property.IsNamed(u"ADR"))
         return ContactKind::Address;
     if (property.IsNamed(u"EMAIL"))
@@ -64,10 +76,10 @@ void TakeContactPoint(TZVBObject* owner, PrimaryLinks& primaries, TCardProperty&
 
 // One child per address, e-mail and phone property (all addresses first,
 // then e-mail, then phones, each kind in the card's order) and the web
-// address; the properties taken are removed from the card.
-void ImportContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card)
+// address; the properties taken are removed from the card. Foreign: the
+// card has a version line, so it comes from another program.
+void ImportContactPoints(TZVBObject* owner, PrimaryLinks& primaries, TCard& card, bool foreign)
 {
-    const bool foreign = card.Find(u"VERSION") != nullptr;
     QVarLengthArray<ContactKind, 64> kinds(card.Count());
     for (int at = 0; at < card.Count(); ++at)
         kinds[at] = KindOf(card.At(at));
@@ -116,8 +128,10 @@ QDate BirthdayOf(const QString& text)
 // the person has neither yet.
 void ImportBirthdayAndNote(TZVBObject* person, const TCard& card)
 {
-    if (const TCardProperty* note = Exactly(card, u"NOTE"); note && person->Comment().isEmpty())
-        person->SetComment(note->Values().join(u","));
+    if (const TCardProperty* note = Exactly(card, u"NOTE"); note && person->Comment().isEmpty()) {
+        const QStringList& values = note->Values();
+        person->SetComment(values.size() == 1 ? values.front() : values.join(u","));
+    }
     const TCardProperty* bday = Exactly(card, u"BDAY");
     const QDate date = bday ? BirthdayOf(bday->ValueAt(0)) : QDate();
     if (!date.isValid())
@@ -168,7 +182,8 @@ void TPersonObject::ImportVCard(TCard& card)
     }
     // Our own cards carry the item's title in TITLE and no version line;
     // everyone else's TITLE is a job title, so their people are named by FN.
-    const TCardProperty* title = card.Find(u"VERSION") ? nullptr : card.Find(u"TITLE");
+    const bool foreign = card.Find(u"VERSION") != nullptr;
+    const TCardProperty* title = foreign ? nullptr : card.Find(u"TITLE");
     const TCardProperty* fn = card.Find(u"FN");
     if (title)
         SetTitle(title->ValueAt(0));
@@ -177,7 +192,7 @@ void TPersonObject::ImportVCard(TCard& card)
     else
         SetTitle(m_firstName + u' ' + m_lastName);
     StoreValue(FullName());
-    ImportContactPoints(this, m_primaries, card);
+    ImportContactPoints(this, m_primaries, card, foreign);
     ImportBirthdayAndNote(this, card);
 }
 
@@ -214,7 +229,7 @@ void TOrgObject::ImportVCard(TCard& card)
 {
     const TCardProperty* org = card.Find(u"ORG");
     SetTitle(org ? org->ValueAt(0) : QString());
-    ImportContactPoints(this, m_primaries, card);
+    ImportContactPoints(this, m_primaries, card, card.Find(u"VERSION") != nullptr);
 }
 
 void TOrgObject::BuildCard(TCard& card) const
