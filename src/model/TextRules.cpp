@@ -57,12 +57,12 @@ QString Cleaned(QStringView text)
 }
 } // namespace
 
-QString Clean(const QString& text)
+QString CleanFilled(const QString& text)
 {
     return NeedsCleaning(text) ? Cleaned(text) : text;
 }
 
-QString Clean(QString&& text)
+QString CleanFilled(QString&& text)
 {
     return NeedsCleaning(text) ? Cleaned(text) : std::move(text);
 }
