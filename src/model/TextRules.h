@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 // Text rules shared by the item classes and the record format.
 namespace TextRules {
@@ -15,15 +16,18 @@ namespace TextRules {
 // a text entering the model loses what would break its record: a line break
 // becomes a blank, a run of "~" shrinks to one, and a "~" at the end goes
 // (it would join the separator that follows it).
-// Inline for the empty texts most items are made with (their comments):
-// an import makes items by the ten thousand.
+QString Clean(const QString& text);
+// The same, taking over a text that needs nothing done.
+QString Clean(QString&& text);
+// Clean for a text that is not empty. Clean itself is inline, so that the
+// empty texts most items are made with (their comments) cost no call: an
+// import makes items by the ten thousand.
 QString CleanFilled(const QString& text);
 QString CleanFilled(QString&& text);
 inline QString Clean(const QString& text)
 {
     return text.isEmpty() ? text : CleanFilled(text);
 }
-// The same, taking over a text that needs nothing done.
 inline QString Clean(QString&& text)
 {
     return text.isEmpty() ? std::move(text) : CleanFilled(std::move(text));
