@@ -4,7 +4,7 @@
 #include "model/HelperThreads.h"
 #include "model/ItemFactory.h"
 #include "model/ItemTree.h"
-#include "model/PieceHandover.h"
+#include "model/OrderedPieces.h"
 #include "model/SharedTexts.h"
 #include "model/TextCodec.h"
 #include "model/TextRules.h"
@@ -14,6 +14,7 @@
 
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <exception>
@@ -265,72 +266,76 @@ qsizetype ExpectedBytes(const TItemTree& tree)
 
 void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush)
 {
-    Full handOut;
-    if (flush) {
-        handOut = [&flush](QByteArray& piece) {
-            flush(piece);
-            piece.resize(0); // keeps its room for the next piece
-        };
-    }
     // The tree's depth-first list is made here, before another thread reads it.
     const int count = tree.Count();
-    // A large tree is written in two halves at once, the second on a thread
-    // of its own: the time goes into reading items from all over memory,
-    // which two cores do side by side.
-    constexpr int kItemsToSplit = 20000;
-    if (!HelperThreads::Allowed() || count < 2 || tree.IdCount() < kItemsToSplit) {
+    // A large tree is written by two threads at once: the time goes into
+    // reading items from all over memory, which two cores do side by side.
+    constexpr int kItemsToShare = 20000;
+    if (!HelperThreads::Allowed() || count < 2 || tree.IdCount() < kItemsToShare) {
+        Full handOut;
+        if (flush) {
+            handOut = [&flush](QByteArray& piece) {
+                flush(piece);
+                piece.resize(0); // keeps its room for the next piece
+            };
+        }
         WriteFlatRange(tree, 0, count, out, handOut);
         return;
     }
-    // The "halves" are not even: this thread also hands on every piece, its
-    // own and the other thread's, so it makes two fifths. With an even split,
-    // the other thread stood idle while this one wrote the whole second half
-    // at its end, and the disk got that half in one burst rather than piece
-    // by piece as it was made.
-    const int half = static_cast<int>(static_cast<qint64>(count) * 2 / 5);
-    // Without flush, the second half gathers in a buffer of its own that is
-    // added to out at the end. With it, the second half's pieces are handed
-    // over as they fill, and this thread hands them on as soon as its own
-    // half is out, instead of waiting for the whole second half and writing
-    // it at once; a few pieces of room then carry the whole half.
-    PieceHandover pieces;
-    Full handOver;
-    QByteArray second;
-    if (flush) {
-        handOver = [&pieces](QByteArray& piece) { pieces.Hand(piece); };
-        second.reserve(out.capacity());
-    } else {
-        second.reserve(ExpectedBytes(tree) / 2);
-    }
+    // The nodes are cut into runs of about a third of a megabyte of records,
+    // which both threads take in turn, and this thread hands the records on
+    // in order as soon as the runs before them are made. The bytes reach
+    // the disk in the order and at the pace both threads make them, and a
+    // few runs' room carries them all. Cut into two halves instead, the
+    // second half waited whole in fresh memory until the first was out, and
+    // then reached the disk in one burst at the end.
+    constexpr qsizetype kRunBytes = 384 * 1024;
+    const qsizetype expected = ExpectedBytes(tree);
+    const int runs = static_cast<int>(std::clamp<qsizetype>(expected / kRunBytes, 2, count));
+    const auto runStart = [count, runs](int run) { return static_cast<int>(qint64(count) * run / runs); };
+    OrderedPieces pieces(runs);
+    const auto make = [&](int run) {
+        QByteArray room = pieces.Room();
+        room.reserve(expected / runs);
+        WriteFlatRange(tree, runStart(run), runStart(run + 1), room, {});
+        pieces.Made(run, std::move(room));
+    };
+    // What out held before comes first: the first piece joins it.
+    const OrderedPieces::Hand hand = [&out, &flush](QByteArray& piece) {
+        if (flush && out.isEmpty()) {
+            flush(piece);
+            return;
+        }
+        out += piece;
+        if (flush) {
+            flush(out);
+            out.resize(0);
+        }
+    };
     std::exception_ptr failure;
-    std::thread writer([&] {
+    std::thread helper([&] {
         try {
-            WriteFlatRange(tree, half, count, second, handOver);
-            if (handOver && !second.isEmpty())
-                handOver(second);
+            for (int run; (run = pieces.Take()) >= 0;)
+                make(run);
         } catch (...) {
             failure = std::current_exception();
+            pieces.Stop();
         }
-        pieces.Finish();
     });
     try {
-        WriteFlatRange(tree, 0, half, out, handOut);
-        if (flush) {
-            handOut(out);
-            for (QByteArray piece; pieces.Next(piece);) {
-                flush(piece);
-                pieces.GiveBack(std::move(piece));
-            }
+        for (int run; (run = pieces.Take()) >= 0;) {
+            make(run);
+            pieces.HandOn(hand, false);
         }
+        pieces.HandOn(hand, true);
     } catch (...) {
-        writer.join();
+        pieces.Stop();
+        helper.join();
         throw;
     }
-    writer.join();
+    helper.join();
     if (failure)
         std::rethrow_exception(failure);
-    if (!flush)
-        out += second;
 }
 
 namespace {

@@ -31,9 +31,9 @@ void WriteNodeTree(const TTreeNode& node, int level, QString& out, bool withRemo
 void WriteNodeTree(const TTreeNode& node, int level, QByteArray& out, bool withRemoteContents = false);
 // Every top node of the tree so, at level 0, as UTF-8 bytes, appended to
 // out. Where flush is given, out is handed to it and emptied whenever it
-// holds a good part of a megabyte, and so are the pieces of the second half
-// of a tree written in two halves (where HelperThreads allows it); what
-// out holds at the end is the caller's to hand on.
+// holds a good part of a megabyte, and so is each piece of a large tree
+// that two threads write (where HelperThreads allows it); what out holds
+// at the end is the caller's to hand on.
 using Flush = std::function<void(QByteArrayView bytes)>;
 void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush = {});
 // About how many bytes WriteTree makes of the tree: records average 70 to

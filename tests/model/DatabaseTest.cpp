@@ -189,10 +189,10 @@ TEST_F(DatabaseTest, RemoteFoldersRefreshFromALocalFileOnlyWhenItIsNewer)
     EXPECT_GT(folder->LastRefresh(), 0.0);
 }
 
-// A large tree is written in two halves at once. Wherever the halves meet,
-// before, on or inside a remote folder, whose nodes below are never
+// A large tree is written by two threads, in runs of nodes. Wherever runs
+// meet, before, on or inside a remote folder, whose nodes below are never
 // written, the bytes must be those of one writer going through in order.
-TEST_F(DatabaseTest, ALargeTreeWrittenInTwoHalvesGivesTheBytesOfOneWriter)
+TEST_F(DatabaseTest, ALargeTreeWrittenByTwoThreadsGivesTheBytesOfOneWriter)
 {
     QByteArray shared;
     for (int i = 1; i <= 150; ++i)
@@ -215,16 +215,16 @@ TEST_F(DatabaseTest, ALargeTreeWrittenInTwoHalvesGivesTheBytesOfOneWriter)
         RecordIO::WriteNodeTree(*tree.Top(0), 0, bytes);
         return bytes;
     };
-    // Folders after the remote one move the middle from inside it to past
-    // it, wherever between a third and a half of the nodes it lies.
+    // Folders after the remote one move the places where runs meet from
+    // inside it to past it.
     for (int after = 0; after <= 320; ++after) {
         if (after > 0)
             AddContainer(root, 0, QStringLiteral("After %1").arg(after));
         ASSERT_EQ(DatabaseBytes(tree), oneWriter()) << after << " folders after the remote one";
     }
-    // A save writes the two halves where they stand, the second one piece
-    // after another as it fills: with a second half of several pieces, the
-    // database and the sealed journal still hold the bytes of one writer.
+    // A save hands each run on as soon as the runs before it are out: with
+    // runs made by both threads, the database and the sealed journal still
+    // hold the bytes of one writer.
     const QString note(200, u'n');
     for (int i = 0; i < 20000; ++i)
         AddLeaf(many, 6, QStringLiteral("Fax %1").arg(i), QString::number(5560000 + i))->SetComment(note);
