@@ -18,7 +18,6 @@
 #include <cstdint>
 #include <cstring>
 #include <exception>
-#include <thread>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -312,14 +311,13 @@ void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush)
             out.resize(0);
         }
     };
-    std::exception_ptr failure;
-    std::thread helper([&] {
+    HelperThreads::Task helper = HelperThreads::Run([&] {
         try {
             for (int run; (run = pieces.Take()) >= 0;)
                 make(run);
         } catch (...) {
-            failure = std::current_exception();
             pieces.Stop();
+            throw;
         }
     });
     try {
@@ -330,12 +328,9 @@ void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush)
         pieces.HandOn(hand, true);
     } catch (...) {
         pieces.Stop();
-        helper.join();
-        throw;
+        throw; // the helper's task waits for its end
     }
-    helper.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    helper.Wait();
 }
 
 namespace {
