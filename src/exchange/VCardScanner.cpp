@@ -149,7 +149,12 @@ void Scanner::SplitValues(Chunk& chunk, Line& line, Escapes escapes)
         chunk.pieces.push_back({start, value.size(), {}, {}});
     }
     Piece& first = chunk.pieces[static_cast<size_t>(line.valuesStart)];
-    if (!line.scheme.isEmpty() && chunk.TextOf(first).startsWith(line.scheme, Qt::CaseInsensitive)) {
+    // The first letter rules out nearly every value before the whole
+    // scheme is compared.
+    const auto firstLetterFits = [&] {
+        return first.size >= line.scheme.size() && (chunk.text[first.start].unicode() | 0x20) == line.scheme.front();
+    };
+    if (!line.scheme.isEmpty() && firstLetterFits() && chunk.TextOf(first).startsWith(line.scheme, Qt::CaseInsensitive)) {
         first.start += line.scheme.size();
         first.size -= line.scheme.size();
     }

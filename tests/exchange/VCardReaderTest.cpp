@@ -4,6 +4,7 @@
 #include "exchange/CardFilePieces.h"
 #include "exchange/RepeatedValues.h"
 #include "exchange/VCardParser.h"
+#include "exchange/VCardValue.h"
 #include "model/Exceptions.h"
 #include "model/ItemFactory.h"
 #include "model/PersonObject.h"
@@ -145,6 +146,40 @@ TEST(VCardLines, ValueFormsOfNewerVersions)
               (QStringList{u"A;B\\n"_qs, u"C"_qs}));
     EXPECT_EQ(Values("BEGIN:VCARD\nORG:C:\\dir\\;x\\,y;\\\"z\\\"\nEND:VCARD\n", u"ORG"),
               (QStringList{u"C:\\dir;x,y"_qs, u"\"z\""_qs}));
+}
+
+// Values are searched for separators several characters at a time: one
+// must be found wherever it stands, in values of any length.
+TEST(VCardLines, ASeparatorIsFoundWhereverItStands)
+{
+    using VCardValue::Escapes;
+    for (const Escapes escapes : {Escapes::Plain, Escapes::Version21, Escapes::Version3}) {
+        for (int size = 1; size <= 20; ++size) {
+            for (int at = 0; at < size; ++at) {
+                for (const char16_t separator : {u';', u',', u'"'}) {
+                    QString text(size, u'x');
+                    text[at] = separator;
+                    QString room(size, u' ');
+                    std::vector<QStringView> values;
+                    VCardValue::Split(text, escapes, room.data(), values);
+                    QStringList got;
+                    for (const QStringView value : values)
+                        got.append(value.toString());
+                    const QString before(at, u'x');
+                    const QString after(size - at - 1, u'x');
+                    QStringList want;
+                    if (separator == u';' || (separator == u',' && escapes != Escapes::Version3))
+                        want = {before, after};
+                    else if (separator == u'"' && escapes != Escapes::Version3)
+                        want = {before + after}; // a lone quote opens a quoted stretch and is dropped
+                    else
+                        want = {text};
+                    EXPECT_EQ(got, want) << "size " << size << ", '" << char(separator) << "' at " << at
+                                         << ", escapes " << int(escapes);
+                }
+            }
+        }
+    }
 }
 
 TEST(VCardLines, Base64BlocksAreSkippedWhole)
