@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <thread>
 
 TItemTree::TItemTree() = default;
 
@@ -200,13 +201,13 @@ void TItemTree::SortChildren(TTreeNode* parent)
     constexpr std::size_t kSiblingsToSplit = 4096;
     if (count >= kSiblingsToSplit && HelperThreads::Allowed()) {
         const auto middle = keyed.begin() + static_cast<std::ptrdiff_t>(count / 2);
-        HelperThreads::Task second = HelperThreads::Run([&] {
+        std::thread second([&] {
             makeKeys(count / 2, count);
             std::stable_sort(middle, keyed.end(), less);
         });
         makeKeys(0, count / 2);
         std::stable_sort(keyed.begin(), middle, less);
-        second.Wait();
+        second.join();
         std::inplace_merge(keyed.begin(), middle, keyed.end(), less);
         const bool moved = std::any_of(keyed.begin(), keyed.end(), [&keyed](const Keyed& key) {
             return key.at != static_cast<std::size_t>(&key - keyed.data());

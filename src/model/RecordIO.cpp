@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <cstring>
 #include <exception>
+#include <thread>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -311,13 +312,14 @@ void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush)
             out.resize(0);
         }
     };
-    HelperThreads::Task helper = HelperThreads::Run([&] {
+    std::exception_ptr failure;
+    std::thread helper([&] {
         try {
             for (int run; (run = pieces.Take()) >= 0;)
                 make(run);
         } catch (...) {
+            failure = std::current_exception();
             pieces.Stop();
-            throw;
         }
     });
     try {
@@ -328,9 +330,12 @@ void WriteTree(const TItemTree& tree, QByteArray& out, const Flush& flush)
         pieces.HandOn(hand, true);
     } catch (...) {
         pieces.Stop();
-        throw; // the helper's task waits for its end
+        helper.join();
+        throw;
     }
-    helper.Wait();
+    helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 namespace {
