@@ -156,9 +156,12 @@ TEST(VCardLines, ASeparatorIsFoundWhereverItStands)
     for (const Escapes escapes : {Escapes::Plain, Escapes::Version21, Escapes::Version3}) {
         for (int size = 1; size <= 20; ++size) {
             for (int at = 0; at < size; ++at) {
-                for (const char16_t separator : {u';', u',', u'"'}) {
+                for (const char16_t separator : {u';', u',', u'"', u'\\'}) {
                     QString text(size, u'x');
                     text[at] = separator;
+                    // An escaped semicolon is one, not a separator.
+                    if (separator == u'\\' && at + 1 < size)
+                        text[at + 1] = u';';
                     QString room(size, u' ');
                     std::vector<QStringView> values;
                     VCardValue::Split(text, escapes, room.data(), values);
@@ -168,7 +171,9 @@ TEST(VCardLines, ASeparatorIsFoundWhereverItStands)
                     const QString before(at, u'x');
                     const QString after(size - at - 1, u'x');
                     QStringList want;
-                    if (separator == u';' || (separator == u',' && escapes != Escapes::Version3))
+                    if (separator == u'\\' && at + 1 < size)
+                        want = {before + u';' + QString(size - at - 2, u'x')};
+                    else if (separator == u';' || (separator == u',' && escapes != Escapes::Version3))
                         want = {before, after};
                     else if (separator == u'"' && escapes != Escapes::Version3)
                         want = {before + after}; // a lone quote opens a quoted stretch and is dropped
