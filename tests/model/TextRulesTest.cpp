@@ -138,7 +138,7 @@ TEST(TextRules, CasePrefixesOrderAsTheTextsDo)
 // (tab, other controls) or just above them are not mistaken for one.
 TEST(TextRules, CleaningFindsLineEndsAndTildesInEveryPosition)
 {
-    for (qsizetype length = 1; length <= 9; ++length) {
+    for (qsizetype length = 1; length <= 20; ++length) {
         for (qsizetype at = 0; at < length; ++at) {
             for (char16_t c : {u'~', u'\r', u'\n'}) {
                 QString text(length, u'a');
