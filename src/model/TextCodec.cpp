@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace TextCodec {
 
 namespace {
@@ -59,16 +63,55 @@ QString DecodeLine(QByteArrayView line)
 
 void AppendLine(QByteArrayView line, QString& out)
 {
-    if (IsAscii(line)) {
-        out.append(QLatin1StringView(line));
-        return;
-    }
     // Decoded straight behind the text, which a line of UTF-8 never
-    // outgrows: it takes no more UTF-16 units than it has bytes.
+    // outgrows: it takes no more UTF-16 units than it has bytes. Its ASCII
+    // start, nearly always all of it, is widened here while it is looked at,
+    // sixteen bytes a step where SSE2 is there.
     const qsizetype start = out.size();
-    out.resize(start + line.size());
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QChar* const end = utf8.appendToBuffer(out.data() + start, line);
+    const qsizetype size = line.size();
+    out.resize(start + size);
+    char16_t* const to = reinterpret_cast<char16_t*>(out.data()) + start;
+    const auto* const from = reinterpret_cast<const unsigned char*>(line.data());
+    qsizetype at = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    // Sixteen bytes a step; an end shorter than that is taken as the last
+    // sixteen bytes (or eight) of the line, over ones widened already.
+    const auto widen16 = [&](qsizetype i) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+        if (_mm_movemask_epi8(bytes) != 0)
+            return false;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), _mm_unpacklo_epi8(bytes, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i + 8), _mm_unpackhi_epi8(bytes, zero));
+        return true;
+    };
+    const auto widen8 = [&](qsizetype i) {
+        const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(from + i));
+        if ((_mm_movemask_epi8(bytes) & 0xFF) != 0)
+            return false;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), _mm_unpacklo_epi8(bytes, zero));
+        return true;
+    };
+    while (at + 16 <= size && widen16(at))
+        at += 16;
+    if (at < size && size >= 16 && at + 16 > size && widen16(size - 16))
+        at = size;
+    if (at + 8 <= size && widen8(at))
+        at += 8;
+    if (at < size && size >= 8 && at + 8 > size && widen8(size - 8))
+        at = size;
+#endif
+    for (; at < size && from[at] < 0x80; ++at)
+        to[at] = from[at];
+    if (at == size)
+        return;
+    // The rest from its first byte beyond ASCII on. A byte order mark there
+    // is a character of the text, as it was when the decoder began with the
+    // line; at the line's start it is dropped, as then.
+    QStringDecoder utf8(QStringDecoder::Utf8, at == 0 ? QStringDecoder::Flag::Stateless
+                                                      : QStringDecoder::Flag::Stateless |
+                                                            QStringDecoder::Flag::ConvertInitialBom);
+    const QChar* const end = utf8.appendToBuffer(out.data() + start + at, line.sliced(at));
     if (utf8.hasError()) {
         out.resize(start);
         out.append(DecodeWindows1252(line));
