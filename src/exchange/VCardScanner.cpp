@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 namespace VCardScan {
@@ -26,10 +27,16 @@ QByteArrayView BytesOf(std::string_view name)
     return QByteArrayView(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// Both run for every line of a file: the first letter rules out nearly
+// every name before the rest is compared.
 bool IsReadName(QByteArrayView name)
 {
+    if (name.isEmpty())
+        return false;
+    const char first = AsciiWords::Upper(name.front());
     for (int n = 0; n < kReadNames; ++n) {
-        if (StartsWith(name, BytesOf(kKnownBytes[static_cast<size_t>(n)])))
+        const std::string_view known = kKnownBytes[static_cast<size_t>(n)];
+        if (first == known.front() && StartsWith(name, BytesOf(known)))
             return true;
     }
     return false;
@@ -39,7 +46,9 @@ bool IsReadName(QByteArrayView name)
 int KnownIndex(QByteArrayView name)
 {
     for (int n = 0; n < kKnownCount; ++n) {
-        if (name == BytesOf(kKnownBytes[static_cast<size_t>(n)]))
+        const std::string_view known = kKnownBytes[static_cast<size_t>(n)];
+        if (name.size() == static_cast<qsizetype>(known.size()) && name.front() == known.front() &&
+            std::memcmp(name.data(), known.data(), known.size()) == 0)
             return n;
     }
     return -1;

@@ -148,6 +148,22 @@ TEST(VCardLines, ValueFormsOfNewerVersions)
               (QStringList{u"C:\\dir;x,y"_qs, u"\"z\""_qs}));
 }
 
+// Names are read in any case, a name beginning with one that is read is read
+// too (NOTE and NICKNAME by N), and every other line is passed over; a name
+// keeps its spelling.
+TEST(VCardLines, NamesAreReadByTheirStartInAnyCase)
+{
+    const std::vector<TCard> cards = Cards("BEGIN:VCARD\nfn:a\nNote:b\nNICKNAME:c\nX-FOO:d\ntel:e\nTITLE:f\nUID:g\n"
+                                           "bday:h\nEmail:i\nadr:j\nORG:k\nurl:l\nTELX:m\nnote:n\nFNORD:o\nPHOTO:p\nEND:VCARD\n");
+    ASSERT_EQ(cards.size(), 1u);
+    QStringList names;
+    for (int i = 0; i < cards[0].Count(); ++i)
+        names.append(cards[0].At(i).Name() + u'=' + cards[0].At(i).ValueAt(0));
+    EXPECT_EQ(names, (QStringList{u"fn=a"_qs, u"Note=b"_qs, u"NICKNAME=c"_qs, u"tel=e"_qs, u"TITLE=f"_qs, u"bday=h"_qs,
+                                  u"Email=i"_qs, u"adr=j"_qs, u"ORG=k"_qs, u"url=l"_qs, u"TELX=m"_qs, u"note=n"_qs,
+                                  u"FNORD=o"_qs}));
+}
+
 // Values are searched for separators several characters at a time: one
 // must be found wherever it stands, in values of any length.
 TEST(VCardLines, ASeparatorIsFoundWhereverItStands)
