@@ -36,6 +36,17 @@ bool IsFold(QByteArrayView line)
 {
     return !line.isEmpty() && (line[0] == ' ' || line[0] == '\t');
 }
+
+// Whether the line holds nothing but blanks; asked of every line, which
+// nearly always begins with a letter.
+bool IsBlank(QByteArrayView line)
+{
+    for (const char c : line) {
+        if (c != ' ' && (c < '\t' || c > '\r'))
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 VCardLineReader::VCardLineReader(QByteArrayView bytes)
@@ -107,7 +118,7 @@ bool VCardLineReader::Next(QByteArrayView& line, VCardHead& head)
     QByteArrayView first;
     while (Peek(first)) {
         Consume();
-        if (first.trimmed().isEmpty())
+        if (IsBlank(first))
             continue;
         line = first;
         bool tooLong = false;
