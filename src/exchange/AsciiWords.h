@@ -8,6 +8,12 @@
 // beyond ASCII folds to one, so the result is the same as a full fold.
 namespace AsciiWords {
 
+// A blank as QByteArray::trimmed() takes it: space, tab, line ends, vertical tab, form feed.
+inline bool IsSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 inline char Upper(char c)
 {
     return c >= 'a' && c <= 'z' ? char(c - ('a' - 'A')) : c;

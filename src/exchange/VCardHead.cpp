@@ -7,10 +7,7 @@
 #include <cstring>
 
 namespace {
-bool IsSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
+using AsciiWords::IsSpace;
 
 // As QByteArrayView::trimmed(), inline: a head's parts are a few letters
 // long, and every line of a file has some.

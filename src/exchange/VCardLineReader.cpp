@@ -1,7 +1,10 @@
 #include "exchange/VCardLineReader.h"
 
+#include "exchange/AsciiWords.h"
+
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -41,11 +44,7 @@ bool IsFold(QByteArrayView line)
 // nearly always begins with a letter.
 bool IsBlank(QByteArrayView line)
 {
-    for (const char c : line) {
-        if (c != ' ' && (c < '\t' || c > '\r'))
-            return false;
-    }
-    return true;
+    return std::all_of(line.begin(), line.end(), AsciiWords::IsSpace);
 }
 } // namespace
 
