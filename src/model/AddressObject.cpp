@@ -63,9 +63,9 @@ void TAddressObject::ReadDetails(const QString& line)
     m_lines = std::move(lines);
 }
 
-QString TAddressObject::WriteRecord(int level) const
+void TAddressObject::WriteRecord(RecordText& out, int level) const
 {
-    return RecordWithFields(level, u"{Addr}",
+    RecordWithFields(out, level, u"{Addr}",
                             {m_lines.value(0), m_lines.value(1), m_lines.value(2), m_city, m_state, m_postalCode, m_country});
 }
 

@@ -24,7 +24,7 @@ public:
     void SetFields(std::array<QString, 7>&& fields);
 
     void ReadDetails(const QString& line) override;
-    QString WriteRecord(int level) const override;
+    void WriteRecord(RecordText& out, int level) const override;
     void AdjustListMenu(ListMenuMask& menu) const override;
     bool EditNew(TTreeNode* node) override;
     bool ImportFields(const QStringList& fieldNames, QStringList& row) override;

@@ -25,9 +25,9 @@ void TDocObject::ReadDetails(const QString& line)
     ReadTagOnlyDetails(line, u"{Docs}");
 }
 
-QString TDocObject::WriteRecord(int level) const
+void TDocObject::WriteRecord(RecordText& out, int level) const
 {
-    return TagOnlyRecord(level, u"{Docs}");
+    TagOnlyRecord(out, level, u"{Docs}");
 }
 
 void TDocObject::AdjustListMenu(ListMenuMask& menu) const

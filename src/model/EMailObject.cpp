@@ -15,9 +15,9 @@ void TEMailObject::ReadDetails(const QString& line)
     ReadTagOnlyDetails(line, u"{Mail}");
 }
 
-QString TEMailObject::WriteRecord(int level) const
+void TEMailObject::WriteRecord(RecordText& out, int level) const
 {
-    return TagOnlyRecord(level, u"{Mail}");
+    TagOnlyRecord(out, level, u"{Mail}");
 }
 
 void TEMailObject::AdjustListMenu(ListMenuMask& menu) const

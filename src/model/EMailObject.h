@@ -9,7 +9,7 @@ public:
     TEMailObject(const QString& title, const QString& value, std::int32_t id, const QString& comment);
 
     void ReadDetails(const QString& line) override;
-    QString WriteRecord(int level) const override;
+    void WriteRecord(RecordText& out, int level) const override;
     void AdjustListMenu(ListMenuMask& menu) const override;
     bool EditNew(TTreeNode* node) override;
     bool ImportFields(const QStringList& fieldNames, QStringList& row) override;

@@ -14,9 +14,9 @@ void TFaxObject::ReadDetails(const QString& line)
     ReadTagOnlyDetails(line, u"{Faxs}");
 }
 
-QString TFaxObject::WriteRecord(int level) const
+void TFaxObject::WriteRecord(RecordText& out, int level) const
 {
-    return TagOnlyRecord(level, u"{Faxs}");
+    TagOnlyRecord(out, level, u"{Faxs}");
 }
 
 void TFaxObject::AdjustListMenu(ListMenuMask& menu) const

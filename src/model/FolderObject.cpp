@@ -48,9 +48,9 @@ void TFolderObject::ReadDetails(const QString& line)
     ReadTagOnlyDetails(line, u"{Fold}");
 }
 
-QString TFolderObject::WriteRecord(int level) const
+void TFolderObject::WriteRecord(RecordText& out, int level) const
 {
-    return TagOnlyRecord(level, u"{Fold}");
+    TagOnlyRecord(out, level, u"{Fold}");
 }
 
 double TFolderObject::LastRefresh() const

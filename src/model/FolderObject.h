@@ -22,7 +22,7 @@ public:
 
     void SetValue(const QString& source) override;
     void ReadDetails(const QString& line) override;
-    QString WriteRecord(int level) const override;
+    void WriteRecord(RecordText& out, int level) const override;
     void Refresh() override;
     void WriteHtmlEntry(THtmlOut& out, bool withVCardLink) const override;
     void WriteHtmlIndexLink(THtmlOut& out, const QString& page) const override;

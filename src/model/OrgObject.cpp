@@ -15,9 +15,9 @@ void TOrgObject::ReadDetails(const QString& line)
                              &m_primaries.Website});
 }
 
-QString TOrgObject::WriteRecord(int level) const
+void TOrgObject::WriteRecord(RecordText& out, int level) const
 {
-    return RecordWithFields(level, u"{Orgn}", {m_primaries.Address, m_primaries.Phone, m_primaries.Fax,
+    RecordWithFields(out, level, u"{Orgn}", {m_primaries.Address, m_primaries.Phone, m_primaries.Fax,
                                                m_primaries.EMail, m_primaries.Website});
 }
 

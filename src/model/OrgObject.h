@@ -14,7 +14,7 @@ public:
     const PrimaryLinks& Primaries() const { return m_primaries; }
 
     void ReadDetails(const QString& line) override;
-    QString WriteRecord(int level) const override;
+    void WriteRecord(RecordText& out, int level) const override;
     void AdjustListMenu(ListMenuMask& menu) const override;
     bool EditNew(TTreeNode* node) override;
     bool ImportFields(const QStringList& fieldNames, QStringList& row) override;

@@ -29,9 +29,9 @@ void TPersonObject::ReadDetails(const QString& line)
                              &m_primaries.Phone, &m_primaries.Fax, &m_primaries.EMail, &m_primaries.Website});
 }
 
-QString TPersonObject::WriteRecord(int level) const
+void TPersonObject::WriteRecord(RecordText& out, int level) const
 {
-    return RecordWithFields(level, u"{Pers}",
+    RecordWithFields(out, level, u"{Pers}",
                             {m_salutation, m_firstName, m_middleName, m_lastName, m_primaries.Address,
                              m_primaries.Phone, m_primaries.Fax, m_primaries.EMail, m_primaries.Website});
 }

@@ -20,9 +20,9 @@ void TPhoneObject::ReadDetails(const QString& line)
     ReadFieldsAndCategories(line, u"{Phon}", {&m_extension});
 }
 
-QString TPhoneObject::WriteRecord(int level) const
+void TPhoneObject::WriteRecord(RecordText& out, int level) const
 {
-    return RecordWithFields(level, u"{Phon}", {m_extension});
+    RecordWithFields(out, level, u"{Phon}", {m_extension});
 }
 
 void TPhoneObject::AdjustListMenu(ListMenuMask& menu) const

@@ -12,7 +12,7 @@ public:
     void SetExtension(const QString& extension);
 
     void ReadDetails(const QString& line) override;
-    QString WriteRecord(int level) const override;
+    void WriteRecord(RecordText& out, int level) const override;
     void AdjustListMenu(ListMenuMask& menu) const override;
     bool EditNew(TTreeNode* node) override;
     bool ImportFields(const QStringList& fieldNames, QStringList& row) override;

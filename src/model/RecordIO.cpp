@@ -5,6 +5,7 @@
 #include "model/ItemFactory.h"
 #include "model/ItemTree.h"
 #include "model/OrderedPieces.h"
+#include "model/RecordText.h"
 #include "model/SharedTexts.h"
 #include "model/TextCodec.h"
 #include "model/TextRules.h"
@@ -21,96 +22,18 @@
 #include <thread>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace RecordIO {
 
 namespace {
 
-void AppendRecord(QString& out, const QString& record)
+// The item's record and its line end, straight at the end of out.
+template <typename Out>
+void AppendRecord(Out& out, const TZVBObject& item, int level)
 {
-    out += record;
-    out += u"\r\n";
-}
-
-// The rest of a record from the first character beyond ASCII on, encoded
-// as UTF-8 where out's bytes stand at done, and the line end. The bytes are
-// those QString::toUtf8 gives: a surrogate without its other half becomes
-// "?".
-void AppendEncoded(QByteArray& out, qsizetype done, const char16_t* from, const char16_t* end)
-{
-    // A UTF-16 unit takes three bytes at most, a pair of them four.
-    out.resize(done + 3 * (end - from) + 2);
-    auto* to = reinterpret_cast<unsigned char*>(out.data() + done);
-    for (; from != end; ++from) {
-        const char16_t c = *from;
-        if (c < 0x80) {
-            *to++ = static_cast<unsigned char>(c);
-        } else if (c < 0x800) {
-            *to++ = static_cast<unsigned char>(0xC0 | (c >> 6));
-            *to++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
-        } else if (QChar::isHighSurrogate(c) && end - from >= 2 && QChar::isLowSurrogate(from[1])) {
-            const char32_t u = QChar::surrogateToUcs4(c, from[1]);
-            ++from;
-            *to++ = static_cast<unsigned char>(0xF0 | (u >> 18));
-            *to++ = static_cast<unsigned char>(0x80 | ((u >> 12) & 0x3F));
-            *to++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
-            *to++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
-        } else if (QChar::isSurrogate(c)) {
-            *to++ = '?';
-        } else {
-            *to++ = static_cast<unsigned char>(0xE0 | (c >> 12));
-            *to++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
-            *to++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
-        }
-    }
-    *to++ = '\r';
-    *to++ = '\n';
-    out.resize(reinterpret_cast<char*>(to) - out.constData());
-}
-
-// Records go out as UTF-8. Nearly every character of a contact list is
-// ASCII, which is narrowed eight characters at a time (four where SSE2 is
-// missing); from the first character beyond it on, a record is encoded one
-// character at a time.
-void AppendRecord(QByteArray& out, const QString& record)
-{
-    const qsizetype start = out.size();
-    out.resize(start + record.size() + 2);
-    char* to = out.data() + start;
-    const char16_t* from = QStringView(record).utf16();
-    const char16_t* end = from + record.size();
-#if defined(__SSE2__)
-    const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
-    for (; end - from >= 8; from += 8, to += 8) {
-        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(chars, high), _mm_setzero_si128())) != 0xFFFF)
-            break;
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(to), _mm_packus_epi16(chars, chars));
-    }
-#endif
-    constexpr std::uint64_t kHighBits = 0xFF80FF80FF80FF80ULL;
-    for (; end - from >= 4; from += 4, to += 4) {
-        std::uint64_t word;
-        std::memcpy(&word, from, sizeof word);
-        if (word & kHighBits)
-            break;
-        to[0] = static_cast<char>(word);
-        to[1] = static_cast<char>(word >> 16);
-        to[2] = static_cast<char>(word >> 32);
-        to[3] = static_cast<char>(word >> 48);
-    }
-    for (; from != end; ++from, ++to) {
-        if (*from >= 0x80) {
-            AppendEncoded(out, to - out.constData(), from, end);
-            return;
-        }
-        *to = static_cast<char>(*from);
-    }
-    to[0] = '\r';
-    to[1] = '\n';
+    RecordText text(out);
+    item.WriteRecord(text, level);
+    text.EndLine();
+    text.Finish();
 }
 
 template <typename Out>
@@ -137,7 +60,7 @@ void WriteItemWithContents(const TZVBObject& item, int level, Out& out)
             __builtin_prefetch(cell.get());
         if (!stack.empty())
             stack.back().item->PrefetchRecord();
-        AppendRecord(out, next.item->WriteRecord(next.level));
+        AppendRecord(out, *next.item, next.level);
         for (auto it = contents.rbegin(); it != contents.rend(); ++it) {
             const TZVBObject* leaf = (*it)->Item();
             __builtin_prefetch(leaf);
@@ -160,7 +83,7 @@ void WriteNodes(const TTreeNode& node, int level, Out& out, bool withRemoteConte
         stack.pop_back();
         const TZVBObject* item = next.node->Item();
         if (item->IsRemote() && !withRemoteContents) {
-            AppendRecord(out, item->WriteRecord(next.level));
+            AppendRecord(out, *item, next.level);
             continue;
         }
         WriteItemWithContents(*item, next.level, out);
@@ -246,7 +169,7 @@ void WriteFlatRange(const TItemTree& tree, int first, int end, QByteArray& out, 
         const TTreeNode* node = tree.NodeAt(at);
         const TZVBObject* item = node->Item();
         if (item->IsRemote()) {
-            AppendRecord(out, item->WriteRecord(node->Level()));
+            AppendRecord(out, *item, node->Level());
             at += tree.SubtreeSizeOf(node);
         } else {
             WriteItemWithContents(*item, node->Level(), out);

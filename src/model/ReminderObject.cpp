@@ -40,9 +40,9 @@ void TReminderObject::ReadDetails(const QString& line)
     ApplyDueRule();
 }
 
-QString TReminderObject::WriteRecord(int level) const
+void TReminderObject::WriteRecord(RecordText& out, int level) const
 {
-    return RecordWithFields(level, u"{Remd}", {m_recurrence.AsText()});
+    RecordWithFields(out, level, u"{Remd}", {m_recurrence.AsText()});
 }
 
 void TReminderObject::AdjustListMenu(ListMenuMask& menu) const

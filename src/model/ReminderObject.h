@@ -18,7 +18,7 @@ public:
 
     int ImageIndex() const override;
     void ReadDetails(const QString& line) override;
-    QString WriteRecord(int level) const override;
+    void WriteRecord(RecordText& out, int level) const override;
     void AdjustListMenu(ListMenuMask& menu) const override;
     bool EditNew(TTreeNode* node) override;
     void DefaultAction() override;

@@ -10,7 +10,7 @@ void TTeamObject::ReadDetails(const QString& line)
     ReadTagOnlyDetails(line, u"{Team}");
 }
 
-QString TTeamObject::WriteRecord(int level) const
+void TTeamObject::WriteRecord(RecordText& out, int level) const
 {
-    return TagOnlyRecord(level, u"{Team}");
+    TagOnlyRecord(out, level, u"{Team}");
 }

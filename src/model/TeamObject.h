@@ -9,7 +9,7 @@ public:
     TTeamObject(const QString& title, const QString& value, std::int32_t id, const QString& comment);
 
     void ReadDetails(const QString& line) override;
-    QString WriteRecord(int level) const override;
+    void WriteRecord(RecordText& out, int level) const override;
     void WriteHtmlEntry(THtmlOut& out, bool withVCardLink) const override;
     void WriteHtmlIndexLink(THtmlOut& out, const QString& page) const override;
 };

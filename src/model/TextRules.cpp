@@ -145,27 +145,48 @@ QList<QString> SplitFields(QStringView text)
     return fields;
 }
 
-QStringView NumberText(std::int64_t value, NumberRoom& room)
+namespace {
+// Writes the digits at the end of room and gives where they begin.
+template <typename Char, std::size_t N>
+std::size_t PutNumber(std::int64_t value, std::array<Char, N>& room)
 {
     // Two digits a step: every record carries three or four numbers, ids
     // of ten digits among them.
     static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                      "8081828384858687888990919293949596979899";
-    qsizetype at = qsizetype(room.size());
+    std::size_t at = room.size();
+    // Levels, class codes and most categories: one digit.
+    if (value >= 0 && value < 10) {
+        room[--at] = static_cast<Char>('0' + value);
+        return at;
+    }
     // Counted in the unsigned range, so the lowest value has its digits too.
     std::uint64_t rest = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     while (rest >= 10) {
         const char* pair = kPairs + 2 * (rest % 100);
-        room[size_t(--at)] = static_cast<char16_t>(pair[1]);
-        room[size_t(--at)] = static_cast<char16_t>(pair[0]);
+        room[--at] = static_cast<Char>(pair[1]);
+        room[--at] = static_cast<Char>(pair[0]);
         rest /= 100;
     }
-    if (rest != 0 || at == qsizetype(room.size()))
-        room[size_t(--at)] = static_cast<char16_t>(u'0' + rest);
+    if (rest != 0 || at == room.size())
+        room[--at] = static_cast<Char>('0' + rest);
     if (value < 0)
-        room[size_t(--at)] = u'-';
-    return QStringView(room.data() + at, qsizetype(room.size()) - at);
+        room[--at] = static_cast<Char>('-');
+    return at;
+}
+} // namespace
+
+QStringView NumberText(std::int64_t value, NumberRoom& room)
+{
+    const std::size_t at = PutNumber(value, room);
+    return QStringView(room.data() + at, static_cast<qsizetype>(room.size() - at));
+}
+
+std::string_view NumberText(std::int64_t value, NumberBytes& room)
+{
+    const std::size_t at = PutNumber(value, room);
+    return std::string_view(room.data() + at, room.size() - at);
 }
 
 ScannedInteger ScanInteger(QStringView text)

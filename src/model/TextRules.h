@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <utility>
 
 // Text rules shared by the item classes and the record format.
@@ -71,6 +72,9 @@ bool IsInternetMail(const QString& address);
 // their own.
 using NumberRoom = std::array<char16_t, 21>;
 QStringView NumberText(std::int64_t value, NumberRoom& room);
+// The same digits as bytes, for text that is written as UTF-8.
+using NumberBytes = std::array<char, 21>;
+std::string_view NumberText(std::int64_t value, NumberBytes& room);
 inline void AppendNumber(QString& out, std::int64_t value)
 {
     NumberRoom room;

@@ -43,9 +43,9 @@ void TToolObject::ReadDetails(const QString& line)
     ReadFieldsAndCategories(line, u"{Tool}", {&m_program, &m_parameters});
 }
 
-QString TToolObject::WriteRecord(int level) const
+void TToolObject::WriteRecord(RecordText& out, int level) const
 {
-    return RecordWithFields(level, u"{Tool}", {m_program, m_parameters});
+    RecordWithFields(out, level, u"{Tool}", {m_program, m_parameters});
 }
 
 void TToolObject::AdjustListMenu(ListMenuMask& menu) const

@@ -15,9 +15,9 @@ void TWebObject::ReadDetails(const QString& line)
     ReadTagOnlyDetails(line, u"{Webs}");
 }
 
-QString TWebObject::WriteRecord(int level) const
+void TWebObject::WriteRecord(RecordText& out, int level) const
 {
-    return TagOnlyRecord(level, u"{Webs}");
+    TagOnlyRecord(out, level, u"{Webs}");
 }
 
 void TWebObject::AdjustListMenu(ListMenuMask& menu) const

@@ -100,12 +100,6 @@ void TZVBObject::ReadDetails(const QString& /*line*/)
     // The root and items of unknown classes carry no details.
 }
 
-QString TZVBObject::RecordHeader(int level) const
-{
-    RecordText out(HeaderSize());
-    AppendHeader(out, level);
-    return out.Take();
-}
 
 qsizetype TZVBObject::HeaderSize() const
 {
@@ -115,27 +109,37 @@ qsizetype TZVBObject::HeaderSize() const
 
 void TZVBObject::AppendHeader(RecordText& out, int level) const
 {
-    out.Add(u'{');
+    out.AddAscii("{");
     out.AddNumber(level);
-    out.Add(u' ');
+    out.AddAscii(" ");
     out.AddNumber(m_classCode);
-    out.Add(u" }");
+    out.AddAscii(" }");
     out.Add(m_title);
-    out.Add(u"~~");
+    out.AddAscii("~~");
     out.Add(m_value);
-    out.Add(u"~~");
+    out.AddAscii("~~");
     out.Add(m_comment);
-    out.Add(u"~~");
+    out.AddAscii("~~");
     out.AddNumber(m_id);
 }
 
 QString TZVBObject::WriteRecord(int level) const
 {
+    QString text;
+    RecordText out(text);
+    WriteRecord(out, level);
+    out.Finish();
+    return text;
+}
+
+void TZVBObject::WriteRecord(RecordText& out, int level) const
+{
     // Unknown classes write an empty details line, since every record but
     // the root's is read as two lines.
-    if (m_classCode == ClassCode::Root)
-        return RecordHeader(level);
-    return RecordHeader(level) + u"\r\n";
+    out.Reserve(HeaderSize() + 2);
+    AppendHeader(out, level);
+    if (m_classCode != ClassCode::Root)
+        out.EndLine();
 }
 
 bool TZVBObject::DetailFields(const QString& line, QStringView tag, TextRules::FieldViews& fields)
@@ -146,9 +150,9 @@ bool TZVBObject::DetailFields(const QString& line, QStringView tag, TextRules::F
     return true;
 }
 
-QString TZVBObject::TagOnlyRecord(int level, QStringView tag) const
+void TZVBObject::TagOnlyRecord(RecordText& out, int level, QStringView tag) const
 {
-    return RecordWithFields(level, tag, {});
+    RecordWithFields(out, level, tag, {});
 }
 
 void TZVBObject::ReadTagOnlyDetails(const QString& line, QStringView tag)
@@ -175,21 +179,21 @@ qsizetype TZVBObject::ReadFieldsAndCategories(const QString& line, QStringView t
     return fields.size();
 }
 
-QString TZVBObject::RecordWithFields(int level, QStringView tag, std::initializer_list<QStringView> fields) const
+void TZVBObject::RecordWithFields(RecordText& out, int level, QStringView tag,
+                                  std::initializer_list<QStringView> fields) const
 {
     qsizetype size = HeaderSize() + 2 + tag.size() + 21;
     for (QStringView field : fields)
         size += field.size() + 2;
-    RecordText line(size);
-    AppendHeader(line, level);
-    line.Add(u"\r\n");
-    line.Add(tag);
+    out.Reserve(size);
+    AppendHeader(out, level);
+    out.EndLine();
+    out.Add(tag);
     for (QStringView field : fields) {
-        line.Add(field);
-        line.Add(u"~~");
+        out.Add(field);
+        out.AddAscii("~~");
     }
-    line.AddNumber(static_cast<std::int32_t>(m_categories));
-    return line.Take();
+    out.AddNumber(static_cast<std::int32_t>(m_categories));
 }
 
 void TZVBObject::AdjustListMenu(ListMenuMask& menu) const

@@ -83,6 +83,9 @@ public:
     // for a container the item of its node's parent.
     TZVBObject* Holder() const;
 
+    // The record's text, as slot 3 writes it.
+    QString WriteRecord(int level) const;
+
     // Stores Title; the item's own node shows it and its siblings sort again.
     void SetTitle(const QString& title);
 
@@ -90,7 +93,8 @@ public:
     virtual void SetValue(const QString& value);                                   // 0
     virtual int ImageIndex() const;                                                // 1
     virtual void ReadDetails(const QString& line);                                 // 2
-    virtual QString WriteRecord(int level) const;                                  // 3
+    // Writes the record into out, which the caller finishes.
+    virtual void WriteRecord(RecordText& out, int level) const;                    // 3
     virtual void AdjustListMenu(ListMenuMask& menu) const;                         // 4
     virtual int SelectedImageIndex() const;                                        // 5
     virtual bool EditNew(TTreeNode* node);                                         // 6
@@ -125,14 +129,13 @@ public:
 
 protected:
     // The header line of the record: "{" level " " class " }" Title~~Value~~Comment~~Id.
-    QString RecordHeader(int level) const;
     void AppendHeader(RecordText& out, int level) const;
     // Room enough for the header line.
     qsizetype HeaderSize() const;
     // Splits a details line that begins with the tag; empty when it does not.
     static bool DetailFields(const QString& line, QStringView tag, TextRules::FieldViews& fields);
     // The details line of a class whose only field is the categories.
-    QString TagOnlyRecord(int level, QStringView tag) const;
+    void TagOnlyRecord(RecordText& out, int level, QStringView tag) const;
     void ReadTagOnlyDetails(const QString& line, QStringView tag);
     // Reads a details line of text fields followed by the categories: fields
     // are taken by position; at the first missing one reading stops and the
@@ -140,7 +143,7 @@ protected:
     // when the line lacks it.
     qsizetype ReadFieldsAndCategories(const QString& line, QStringView tag, std::initializer_list<QString*> targets);
     // A record whose details line holds these fields and then the categories.
-    QString RecordWithFields(int level, QStringView tag, std::initializer_list<QStringView> fields) const;
+    void RecordWithFields(RecordText& out, int level, QStringView tag, std::initializer_list<QStringView> fields) const;
     void StoreValue(const QString& value);
     void SetRemoteFlag(bool remote) { m_isRemote = remote; }
     // Delimited text of the contact points that hold a title, one value and a

@@ -37,29 +37,38 @@ protected:
 };
 } // namespace
 
-// The database's bytes are made from the records' text without a detour
-// through QString::toUtf8: they must be that function's bytes whatever the
-// text holds, a character beyond ASCII at any place, letters of every
-// width, pairs of surrogates and surrogates without their other half.
+// The database's bytes are made piece by piece without a detour through
+// QString::toUtf8: they must be that function's bytes of the record's text
+// whatever the pieces hold, a character beyond ASCII at any place, letters
+// of every width, pairs of surrogates and surrogates without their other
+// half, also where a piece begins or ends.
 TEST_F(RecordFormat, RecordBytesAreTheUtf8OfTheirText)
 {
     const char16_t pool[] = {u'a', u'~', u' ', 0x00E9, 0x00FF, 0x0100, 0x07FF, 0x0800, 0x20AC, 0xFFFD, 0xFFFF,
                              0xD83D, 0xDE00, 0xD800, 0xDFFF, 0x0000};
     std::uint32_t state = 12345;
     const auto next = [&state] { return (state = state * 1103515245U + 12345U) >> 16; };
-    for (int i = 0; i < 400; ++i) {
-        QString title;
+    const auto text = [&](bool tildes) {
+        QString made;
         const int length = static_cast<int>(next() % 40);
-        for (int c = 0; c < length; ++c)
-            title += QChar(next() % 3 == 0 ? pool[next() % std::size(pool)] : char16_t(u'a' + next() % 26));
-        AddLeaf(root, 6, title, QStringLiteral("555"));
+        for (int c = 0; c < length; ++c) {
+            char16_t unit = next() % 3 == 0 ? pool[next() % std::size(pool)] : char16_t(u'a' + next() % 26);
+            made += QChar(unit == u'~' && !tildes ? u'b' : unit);
+        }
+        return made;
+    };
+    for (int i = 0; i < 400; ++i) {
+        const QString title = text(true);
+        const QString value = text(true);
+        const QString comment = text(true);
+        CreateItem(6, title, value, i, u"{Phon}" + text(false) + u"~~0", root, comment);
     }
-    QString text;
+    QString written;
     QByteArray bytes;
-    RecordIO::WriteNodeTree(*root, 0, text);
+    RecordIO::WriteNodeTree(*root, 0, written);
     RecordIO::WriteNodeTree(*root, 0, bytes);
-    ASSERT_GT(text.size(), 4000);
-    EXPECT_EQ(bytes, text.toUtf8());
+    ASSERT_GT(written.size(), 20000);
+    EXPECT_EQ(bytes, written.toUtf8());
 }
 
 TEST_F(RecordFormat, HeaderLinesAreWrittenExactly)
