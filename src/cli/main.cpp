@@ -1,6 +1,7 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "model/HelperThreads.h"
+#include "model/ItemHeap.h"
 #include "platform/LargePageHeap.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ std::vector<CliCommand> Commands()
 int main(int argc, char** argv)
 {
     LargePageHeap::Reserve();
+    ItemHeap::PoolFromNowOn();
     HelperThreads::Allow(true);
     g_argv = argv;
     QCoreApplication app(argc, argv);

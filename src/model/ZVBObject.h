@@ -51,6 +51,11 @@ public:
     TZVBObject(const TZVBObject&) = delete;
     TZVBObject& operator=(const TZVBObject&) = delete;
 
+    // Items live in the item heap (ItemHeap); deleting one through this
+    // class gives the size of its own class.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* item, std::size_t size) noexcept;
+
     // Common fields.
     std::uint32_t Categories() const { return m_categories; }
     void SetCategories(std::uint32_t categories) { m_categories = categories; }

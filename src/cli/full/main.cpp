@@ -1,5 +1,6 @@
 #include "cli/full/FullCommands.h"
 #include "model/HelperThreads.h"
+#include "model/ItemHeap.h"
 #include "platform/LargePageHeap.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 int main(int argc, char** argv)
 {
     LargePageHeap::Reserve();
+    ItemHeap::PoolFromNowOn();
     HelperThreads::Allow(true);
     QStringList raw;
     for (int i = 1; i < argc; ++i)
