@@ -34,14 +34,6 @@ QStringList Values(QByteArrayView bytes, const char16_t* name)
         return {u"<missing>"_qs};
     return cards[0].Find(name)->Values();
 }
-
-std::uint32_t Bits(std::initializer_list<int> bits)
-{
-    std::uint32_t set = 0;
-    for (int bit : bits)
-        set |= 1U << bit;
-    return set;
-}
 } // namespace
 
 TEST(VCardLines, FoldsAreJoinedOnBytesBeforeDecoding)

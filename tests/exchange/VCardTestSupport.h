@@ -10,6 +10,9 @@
 #include <QDir>
 #include <QString>
 
+#include <cstdint>
+#include <initializer_list>
+
 // Reads card text into a fresh tree below a folder and keeps it for checks.
 struct ImportedCards
 {
@@ -50,4 +53,13 @@ inline QString CorpusDir()
     if (dir.isEmpty() || !QDir(dir).exists())
         dir = QStringLiteral("/work/shared/corpus");
     return dir + u"/vcard";
+}
+
+// The set of type parameter bits (CardParameter) given.
+inline std::uint32_t Bits(std::initializer_list<int> bits)
+{
+    std::uint32_t set = 0;
+    for (int bit : bits)
+        set |= 1U << bit;
+    return set;
 }
