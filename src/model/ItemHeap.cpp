@@ -16,14 +16,11 @@
 
 namespace ItemHeap {
 
+std::atomic<bool> Detail::g_pooled{false};
+
 #if defined(ZENDRIVO_ITEM_HEAP_PLAIN)
 
 void PoolFromNowOn() {}
-
-bool Pooled()
-{
-    return false;
-}
 
 void* Take(std::size_t size)
 {
@@ -52,7 +49,6 @@ struct FreeRoom
 {
     FreeRoom* next;
 };
-std::atomic<bool> g_pooled{false};
 std::mutex g_lock;
 std::array<FreeRoom*, kLargest / kGrain + 1> g_free{};
 std::atomic<int> g_freeCount{0};
@@ -78,12 +74,7 @@ void* FromFreeList(std::size_t rounded)
 
 void PoolFromNowOn()
 {
-    g_pooled.store(true, std::memory_order_relaxed);
-}
-
-bool Pooled()
-{
-    return g_pooled.load(std::memory_order_relaxed);
+    Detail::g_pooled.store(true, std::memory_order_relaxed);
 }
 
 void* Take(std::size_t size)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 
 // The memory of items in a short-lived process. A command-line load or
@@ -23,9 +24,18 @@ namespace ItemHeap {
 // before are given back to the pool when they go, which is safe: their
 // room simply stays with the process. No effect in sanitizer builds.
 void PoolFromNowOn();
-// Whether items come from the pool.
-bool Pooled();
 
+namespace Detail {
+extern std::atomic<bool> g_pooled;
+} // namespace Detail
+
+// Whether items come from the pool; asked for every item made or deleted.
+inline bool Pooled()
+{
+    return Detail::g_pooled.load(std::memory_order_relaxed);
+}
+
+// Only while Pooled().
 void* Take(std::size_t size);
 // size: as given to Take.
 void Give(void* memory, std::size_t size) noexcept;

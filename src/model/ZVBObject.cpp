@@ -3,7 +3,6 @@
 #include "model/RecordText.h"
 
 #include "model/FieldRow.h"
-#include "model/ItemHeap.h"
 #include "model/ItemHost.h"
 #include "model/ItemTree.h"
 #include "model/TextRules.h"
@@ -18,16 +17,6 @@ TZVBObject::TZVBObject(int classCode, const QString& title, const QString& value
       m_comment(TextRules::Clean(comment)),
       m_classCode(static_cast<std::uint8_t>(classCode & 0xFF))
 {
-}
-
-void* TZVBObject::operator new(std::size_t size)
-{
-    return ItemHeap::Take(size);
-}
-
-void TZVBObject::operator delete(void* item, std::size_t size) noexcept
-{
-    ItemHeap::Give(item, size);
 }
 
 TZVBObject::~TZVBObject()

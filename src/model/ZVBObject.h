@@ -2,6 +2,7 @@
 
 #include "model/ClassCodes.h"
 #include "model/ContentList.h"
+#include "model/ItemHeap.h"
 #include "model/TextRules.h"
 
 #include <QList>
@@ -51,10 +52,20 @@ public:
     TZVBObject(const TZVBObject&) = delete;
     TZVBObject& operator=(const TZVBObject&) = delete;
 
-    // Items live in the item heap (ItemHeap); deleting one through this
-    // class gives the size of its own class.
-    static void* operator new(std::size_t size);
-    static void operator delete(void* item, std::size_t size) noexcept;
+    // Items of a program that pools them live in the item heap (ItemHeap);
+    // deleting one through this class gives the size of its own class.
+    // Other programs go straight to plain new and delete.
+    static void* operator new(std::size_t size)
+    {
+        return ItemHeap::Pooled() ? ItemHeap::Take(size) : ::operator new(size);
+    }
+    static void operator delete(void* item, std::size_t size) noexcept
+    {
+        if (ItemHeap::Pooled())
+            ItemHeap::Give(item, size);
+        else
+            ::operator delete(item, size);
+    }
 
     // Common fields.
     std::uint32_t Categories() const { return m_categories; }
