@@ -168,12 +168,13 @@ void ScanParts(QByteArrayView text, VCardHead& head)
     });
 }
 #if defined(__SSE2__)
-// Most heads are short and plain: "TEL;TYPE=CELL,PREF", "N", "EMAIL;TYPE=INTERNET". Their
-// separators are found for the first 32 bytes of a line at once, as bits, and the
-// parts are read off the bits: the searches and trimming of ScanParts cost more
-// than these few letters take. A head that is longer, has no colon in those bytes
-// or holds a double quote, a blank or a group's dot is left to ScanParts, as is
-// one that begins with a separator.
+// Most heads are short and plain: "TEL;TYPE=CELL,PREF", "N",
+// "EMAIL;TYPE=INTERNET". Their separators are found for the first 32 bytes
+// of a line at once, as bits, and the parts are read off the bits: the
+// searches and trimming of ScanParts cost more than these few letters take.
+// A head that is longer, has no colon in those bytes or holds a double
+// quote, a blank or a group's dot is left to ScanParts, as is one that
+// begins with a separator.
 class FastHead
 {
 public:
@@ -184,7 +185,8 @@ public:
         char padded[kBytes] = {};
         const char* bytes = line.data();
         if (line.size() < kBytes) {
-            std::memcpy(padded, line.data(), static_cast<std::size_t>(line.size()));
+            if (!line.isEmpty()) // an empty view may have no data at all
+                std::memcpy(padded, line.data(), static_cast<std::size_t>(line.size()));
             bytes = padded;
         }
         const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));

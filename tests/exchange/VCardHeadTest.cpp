@@ -45,6 +45,8 @@ TEST(VCardHead, NamesParametersAndEncodingsInTheirUsualSpellings)
     EXPECT_EQ(TypesOf("ADR;TYPE=\"home,postal\":;;1 Main St"), Bits({CardParameter::Home, CardParameter::Postal}));
     EXPECT_TRUE(Described("X-NOTE;X-LABEL=\"a:b\":value").endsWith(", value value"));
     EXPECT_EQ(Described("no colon at all"), "no head");
+    EXPECT_EQ(Described(QByteArray()), "no head");
+    EXPECT_EQ(Described(":bare value"), "name , types 0, charset , value bare value");
     // A head longer than a short one, with the colon far in.
     EXPECT_EQ(TypesOf("EMAIL;TYPE=INTERNET;TYPE=WORK;TYPE=PREF;X-EVOLUTION-UI-SLOT=1:a@b.example"),
               Bits({CardParameter::Internet, CardParameter::Work, CardParameter::Pref}));
