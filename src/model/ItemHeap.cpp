@@ -80,7 +80,7 @@ void PoolFromNowOn()
 void* Take(std::size_t size)
 {
     const std::size_t rounded = Rounded(size);
-    if (rounded > kLargest || !Pooled())
+    if (rounded > kLargest)
         return ::operator new(size);
     if (void* room = FromFreeList(rounded))
         return room;
@@ -99,8 +99,7 @@ void Give(void* memory, std::size_t size) noexcept
     if (!memory)
         return;
     const std::size_t rounded = Rounded(size);
-    // Without the pool nothing was taken from it.
-    if (rounded > kLargest || !Pooled()) {
+    if (rounded > kLargest) {
         ::operator delete(memory);
         return;
     }

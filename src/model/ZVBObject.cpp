@@ -100,7 +100,6 @@ void TZVBObject::ReadDetails(const QString& /*line*/)
     // The root and items of unknown classes carry no details.
 }
 
-
 qsizetype TZVBObject::HeaderSize() const
 {
     // Braces, blanks, separators and room for three numbers.
